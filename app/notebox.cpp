@@ -1,0 +1,136 @@
+#include "app/notebox.h"
+
+#include "notes/codepage.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace plandeck {
+
+QString displayText(const QByteArray& bytes)
+{
+    QString text = fromCodePage(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QByteArray storedBytes(const QString& boxText)
+{
+    QByteArray bytes = toCodePage(boxText);
+    bytes.replace("\n", "\r\n");
+    return bytes;
+}
+
+NoteBox::NoteBox(int index, QWidget* parent) : QPlainTextEdit(parent), m_index(index)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(document(), &QTextDocument::contentsChanged, this, &NoteBox::onContentsChange);
+}
+
+void NoteBox::setTextUnedited(const QString& text)
+{
+    m_loading = true;
+    setPlainText(text);
+    m_loading = false;
+    m_loadedText = toPlainText();
+    m_edited = false;
+}
+
+void NoteBox::showNote(const NoteRead& note)
+{
+    if (!note.isReadable()) {
+        m_readable = false;
+        m_loadedBytes.clear();
+        setReadOnly(true);
+        setTextUnedited(QStringLiteral("(This note could not be read and is left as it is. %1)")
+                            .arg(note.error));
+        return;
+    }
+    const bool wasReadable = m_readable;
+    m_readable = true;
+    setReadOnly(false);
+    if (wasReadable && note.bytes == noteBytes()) {
+        m_loadedBytes = note.bytes;
+        m_loadedText = toPlainText();
+        m_edited = false;
+        return;
+    }
+    m_loadedBytes = note.bytes;
+    setTextUnedited(displayText(note.bytes));
+}
+
+QByteArray NoteBox::noteBytes() const
+{
+    const QString text = toPlainText();
+    return text == m_loadedText ? m_loadedBytes : storedBytes(text);
+}
+
+void NoteBox::markSaved(const QByteArray& bytes)
+{
+    m_loadedBytes = bytes;
+    m_loadedText = toPlainText();
+    m_edited = false;
+}
+
+void NoteBox::focusInEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    Q_EMIT focusGained(m_index);
+}
+
+void NoteBox::focusOutEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    Q_EMIT focusLost(m_index);
+}
+
+void NoteBox::onContentsChange()
+{
+    if (!m_loading) {
+        m_edited = true;
+    }
+}
+
+// Typed, pasted or dropped characters that the note file cannot hold become
+// '?' before they reach the box, so the box always shows what will be saved.
+
+void NoteBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.isEmpty() || restrictToCodePage(text) == text) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent allowed(event->type(), event->key(), event->modifiers(), restrictToCodePage(text),
+                      event->isAutoRepeat(), ushort(event->count()));
+    QPlainTextEdit::keyPressEvent(&allowed);
+}
+
+void NoteBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    if (restrictToCodePage(commit) == commit) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent allowed(event->preeditString(), event->attributes());
+    allowed.setCommitString(restrictToCodePage(commit), event->replacementStart(),
+                            event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&allowed);
+}
+
+void NoteBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source->hasText()) {
+        return;
+    }
+    QMimeData allowed;
+    allowed.setText(restrictToCodePage(source->text()));
+    QPlainTextEdit::insertFromMimeData(&allowed);
+}
+
+} // namespace plandeck

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "notes/notestore.h"
+
+#include <QByteArray>
+#include <QPlainTextEdit>
+
+// The note box of one grid cell. Besides the text it keeps the bytes the
+// note was loaded from: the box shows line breaks its own way, so a note the
+// user did not change is written back exactly as it was read. It also keeps
+// whether the user edited it, so that a box nobody typed into never writes
+// its (possibly stale) text over a file another program has changed.
+
+namespace plandeck {
+
+class NoteBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    NoteBox(int index, QWidget* parent);
+
+    int index() const { return m_index; }
+
+    // Shows a note read from the store. A note that could not be read is shown
+    // as such, read-only, and is never saved. When the note equals what the
+    // box would save anyway, the text is left as it is, keeping the cursor
+    // and scroll position of a box being edited.
+    void showNote(const NoteRead& note);
+
+    bool isEdited() const { return m_edited; }
+    bool isReadable() const { return m_readable; }
+
+    // The bytes to store: the loaded bytes when the text is what was loaded,
+    // otherwise the text with CR LF line breaks in Windows-1252.
+    QByteArray noteBytes() const;
+
+    // After a successful save: the saved bytes are the new baseline and the
+    // box counts as unedited until the user types again.
+    void markSaved(const QByteArray& bytes);
+
+Q_SIGNALS:
+    void focusGained(int index);
+    void focusLost(int index);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    void onContentsChange();
+    void setTextUnedited(const QString& text);
+
+    int m_index;
+    QByteArray m_loadedBytes;
+    QString m_loadedText; // the text as the box reports it right after loading
+    bool m_edited = false;
+    bool m_readable = true;
+    bool m_loading = false;
+};
+
+// How the box shows stored bytes: every CR LF, lone CR and lone LF becomes
+// one line break.
+QString displayText(const QByteArray& bytes);
+
+// How the box's text is stored: each line break as CR LF, Windows-1252.
+QByteArray storedBytes(const QString& boxText);
+
+} // namespace plandeck

@@ -1,0 +1,52 @@
+#include "app/shutdown.h"
+
+#include "app/form1.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace plandeck {
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t ignored = ::write(g_signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+void installShutdownHandlers(Form1& form)
+{
+    QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.saveEditedNote(); });
+
+    if (g_signalPipe[0] < 0
+        && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &form);
+    QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
+        char byte;
+        [[maybe_unused]] const ssize_t ignored = ::read(g_signalPipe[1], &byte, 1);
+        form.closeForShutdown();
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+}
+
+} // namespace plandeck
