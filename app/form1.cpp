@@ -401,10 +401,10 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
 {
     const Int16 day = GetDay(Index, month, year);
     NoteBox* box = Text1[std::size_t(Index)];
-    // Nothing to save for a cell without a day, for a note that could not be
-    // read, or for a box the user has not changed since it was loaded or
+    // Nothing to save for a cell without a day, for a note kept as it is
+    // (unreadable or too large), or for a box the user has not changed since it was loaded or
     // saved: rewriting it could only overwrite a newer file.
-    if (day == 0 || !box->isReadable() || (!box->isEdited() && Index != m_unsavedIndex)) {
+    if (day == 0 || !box->isEditable() || (!box->isEdited() && Index != m_unsavedIndex)) {
         return true;
     }
     const QByteArray bytes = box->noteBytes();

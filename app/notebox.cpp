@@ -23,6 +23,23 @@ QByteArray storedBytes(const QString& boxText)
     return bytes;
 }
 
+bool isTooLargeToEdit(const QByteArray& bytes)
+{
+    if (bytes.size() > kLargestEditableNote) {
+        return true;
+    }
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r') {
+            if (i - lineStart > kLongestEditableLine) {
+                return true;
+            }
+            lineStart = i + 1;
+        }
+    }
+    return false;
+}
+
 NoteBox::NoteBox(int index, QWidget* parent) : QPlainTextEdit(parent), m_index(index)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -40,20 +57,31 @@ void NoteBox::setTextUnedited(const QString& text)
     m_edited = false;
 }
 
+void NoteBox::showKeptNote(const QString& explanation)
+{
+    m_editable = false;
+    m_loadedBytes.clear();
+    setReadOnly(true);
+    setTextUnedited(explanation);
+}
+
 void NoteBox::showNote(const NoteRead& note)
 {
     if (!note.isReadable()) {
-        m_readable = false;
-        m_loadedBytes.clear();
-        setReadOnly(true);
-        setTextUnedited(QStringLiteral("(This note could not be read and is left as it is. %1)")
-                            .arg(note.error));
+        showKeptNote(QStringLiteral("(This note could not be read and is left as it is. %1)")
+                         .arg(note.error));
         return;
     }
-    const bool wasReadable = m_readable;
-    m_readable = true;
+    if (isTooLargeToEdit(note.bytes)) {
+        showKeptNote(QStringLiteral("(This note is too large to edit here: %1 bytes. It is "
+                                    "left as it is and still shows in reports and reminders.)")
+                         .arg(note.bytes.size()));
+        return;
+    }
+    const bool wasEditable = m_editable;
+    m_editable = true;
     setReadOnly(false);
-    if (wasReadable && note.bytes == noteBytes()) {
+    if (wasEditable && note.bytes == noteBytes()) {
         m_loadedBytes = note.bytes;
         m_loadedText = toPlainText();
         m_edited = false;

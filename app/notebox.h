@@ -22,14 +22,16 @@ public:
 
     int index() const { return m_index; }
 
-    // Shows a note read from the store. A note that could not be read is shown
-    // as such, read-only, and is never saved. When the note equals what the
+    // Shows a note read from the store. A note that could not be read, or is
+    // too large to edit, is shown as such, read-only, and is never saved. When the note equals what the
     // box would save anyway, the text is left as it is, keeping the cursor
     // and scroll position of a box being edited.
     void showNote(const NoteRead& note);
 
     bool isEdited() const { return m_edited; }
-    bool isReadable() const { return m_readable; }
+    // False for a note that could not be read or is too large to edit: such
+    // a box shows why, is read-only and never saves.
+    bool isEditable() const { return m_editable; }
 
     // The bytes to store: the loaded bytes when the text is what was loaded,
     // otherwise the text with CR LF line breaks in Windows-1252.
@@ -53,14 +55,21 @@ protected:
 private:
     void onContentsChange();
     void setTextUnedited(const QString& text);
+    void showKeptNote(const QString& explanation);
 
     int m_index;
     QByteArray m_loadedBytes;
     QString m_loadedText; // the text as the box reports it right after loading
     bool m_edited = false;
-    bool m_readable = true;
+    bool m_editable = true;
     bool m_loading = false;
 };
+
+// Text layout slows down steeply with very long lines, so a note beyond these
+// sizes is shown as a notice instead of being laid out in a small cell.
+inline constexpr qsizetype kLargestEditableNote = 4 * 1024 * 1024;
+inline constexpr qsizetype kLongestEditableLine = 16 * 1024;
+bool isTooLargeToEdit(const QByteArray& bytes);
 
 // How the box shows stored bytes: every CR LF, lone CR and lone LF becomes
 // one line break.
