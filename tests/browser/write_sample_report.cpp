@@ -1,0 +1,32 @@
+// Writes notes with every kind of character the report escapes into the
+// working folder, then the report of their month, and prints its path.
+#include "notes/notestore.h"
+#include "report/report.h"
+
+#include <QRandomGenerator>
+#include <cstdio>
+
+int main()
+{
+    using namespace plandeck;
+    const std::pair<Int16, QByteArray> notes[] = {
+        {3, "a<b & c"},
+        {5, "<script>alert(\"x\")</script> it's"},
+        {9, "tab\there, two  blanks, three   blanks, four    blanks"},
+        {17, "line one\r\nline two\r\n<b>not bold</b> &amp; <img src=x onerror=alert(1)>"},
+        {28, "\"quoted\" 'single' \xE9t\xE9 \x80"},
+    };
+    for (const auto& [day, note] : notes) {
+        if (!UpdateData(day, 12, 2007, note).isOk()) {
+            return 1;
+        }
+    }
+    const ReportPage page = buildReport(12, 2007);
+    QRandomGenerator generator(1);
+    const ReportFile file = writeReport(page.html, generator);
+    if (!page.error.isEmpty() || !file.error.isEmpty()) {
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(file.path));
+    return 0;
+}
