@@ -174,3 +174,18 @@ TEST(Calendar, CaptionsUseTheLocaleMonthName)
 }
 
 } // namespace
+
+namespace {
+
+// Run by CTest with LANG set (see tests/CMakeLists.txt): the captions follow
+// the locale the user's environment names.
+TEST(SystemLocale, CaptionFollowsTheEnvironment)
+{
+    const QString expected = qEnvironmentVariable("PLANDECK_EXPECTED_CAPTION");
+    if (expected.isEmpty()) {
+        GTEST_SKIP() << "run with PLANDECK_EXPECTED_CAPTION and LANG set";
+    }
+    EXPECT_EQ(monthCaption(12, 2007), expected);
+}
+
+} // namespace
