@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QLocale>
+#include "qtprinters.h"
+
 #include <gtest/gtest.h>
 #include <set>
 

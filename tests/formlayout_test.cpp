@@ -1,5 +1,7 @@
 #include "app/formlayout.h"
 
+#include "qtprinters.h"
+
 #include <gtest/gtest.h>
 
 using namespace plandeck;
