@@ -21,8 +21,8 @@ QRect twipsRect(float left, float top, float width, float height)
 } // namespace
 
 frmAbout::frmAbout(WindowList& windows)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       m_windows(windows)
 {
     setWindowTitle(QStringLiteral("About Plandeck"));
@@ -38,10 +38,9 @@ frmAbout::frmAbout(WindowList& windows)
     lblTitle = new QLabel(QStringLiteral("Plandeck 1.2"), this);
     lblTitle->setGeometry(twipsRect(1080, 240, 3885, 480));
 
-    lblDescription = new QLabel(
-        QStringLiteral("A month planner that keeps one note per day. "
-                       "Copyright \u00A9 2026 the Plandeck developers."),
-        this);
+    lblDescription = new QLabel(QStringLiteral("A month planner that keeps one note per day. "
+                                               "Copyright \u00A9 2026 the Plandeck developers."),
+                                this);
     lblDescription->setGeometry(twipsRect(1080, 1320, 3885, 810));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

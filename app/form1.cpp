@@ -89,8 +89,7 @@ RunMode runModeFromArguments(int argc, const char* const* argv)
     return argc == 2 && std::strcmp(argv[1], "remind") == 0 ? RunMode::Remind : RunMode::Normal;
 }
 
-Form1::Form1(Services services, QWidget* parent)
-    : QWidget(parent), m_services(std::move(services))
+Form1::Form1(Services services, QWidget* parent) : QWidget(parent), m_services(std::move(services))
 {
     createControls();
     createShortcuts();
@@ -243,10 +242,14 @@ LoadOutcome Form1::Form_Load(RunMode mode)
         outcome = LoadOutcome::ShowReminder;
     }
 
-    static const std::array<QString, 8> kHeaders = {
-        QString(),           QStringLiteral("Sun"),   QStringLiteral("Mon"),
-        QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thurs"),
-        QStringLiteral("Fri"), QStringLiteral("Sat")};
+    static const std::array<QString, 8> kHeaders = {QString(),
+                                                    QStringLiteral("Sun"),
+                                                    QStringLiteral("Mon"),
+                                                    QStringLiteral("Tue"),
+                                                    QStringLiteral("Wed"),
+                                                    QStringLiteral("Thurs"),
+                                                    QStringLiteral("Fri"),
+                                                    QStringLiteral("Sat")};
     for (std::size_t i = 1; i < Label3.size(); ++i) {
         auto* label = new QLabel(kHeaders[i], this);
         label->setFont(Label3[0]->font());
@@ -262,8 +265,10 @@ LoadOutcome Form1::Form_Load(RunMode mode)
         box->setPalette(Text1[0]->palette());
         box->resize(Text1[0]->size());
         box->hide();
-        connect(box, &NoteBox::focusGained, this, [this](int index) { Text1_GotFocus(Int16(index)); });
-        connect(box, &NoteBox::focusLost, this, [this](int index) { Text1_LostFocus(Int16(index)); });
+        connect(box, &NoteBox::focusGained, this,
+                [this](int index) { Text1_GotFocus(Int16(index)); });
+        connect(box, &NoteBox::focusLost, this,
+                [this](int index) { Text1_LostFocus(Int16(index)); });
         Text1[std::size_t(i)] = box;
     }
     // Day numbers sit on top of their boxes; the picture fills an empty cell.
@@ -286,8 +291,8 @@ void Form1::setToday(const QDate& today)
 void Form1::checkToday()
 {
     const QDate today = m_services.today();
-    if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth
-        && today.year() == TodayYear) {
+    if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth &&
+        today.year() == TodayYear) {
         return;
     }
     setToday(today);
@@ -318,8 +323,8 @@ void Form1::ShowMonth(Int16 month, Int16 year)
             continue;
         }
         if (emptyCells < 1) {
-            m_image1Twips = centreOn(m_layout.cells[std::size_t(i)], m_image1Twips.Width,
-                                     m_image1Twips.Height);
+            m_image1Twips =
+                centreOn(m_layout.cells[std::size_t(i)], m_image1Twips.Width, m_image1Twips.Height);
             Image1->move(toPixels(m_image1Twips.Left), toPixels(m_image1Twips.Top));
             ++emptyCells;
         }
@@ -482,8 +487,8 @@ void Form1::stepMonth(int delta)
         return;
     }
     // The year is 16 bits wide; the month buttons stop at its ends.
-    const bool atEnd = (delta > 0 && M == 12 && y == std::numeric_limits<Int16>::max())
-                       || (delta < 0 && M == 1 && y == std::numeric_limits<Int16>::min());
+    const bool atEnd = (delta > 0 && M == 12 && y == std::numeric_limits<Int16>::max()) ||
+                       (delta < 0 && M == 1 && y == std::numeric_limits<Int16>::min());
     if (!atEnd) {
         M = Int16(M + delta);
         if (M == 13) {
@@ -506,8 +511,8 @@ void Form1::stepYear(int delta)
     if (!canReplaceGrid()) {
         return;
     }
-    const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max())
-                       || (delta < 0 && y == std::numeric_limits<Int16>::min());
+    const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
+                       (delta < 0 && y == std::numeric_limits<Int16>::min());
     if (!atEnd) {
         y = Int16(y + delta);
     }
@@ -523,10 +528,22 @@ void Form1::stepYear(int delta)
     }
 }
 
-void Form1::Command1_Click() { stepMonth(+1); }
-void Form1::Command2_Click() { stepMonth(-1); }
-void Form1::Command11_Click() { stepYear(+1); }
-void Form1::Command10_Click() { stepYear(-1); }
+void Form1::Command1_Click()
+{
+    stepMonth(+1);
+}
+void Form1::Command2_Click()
+{
+    stepMonth(-1);
+}
+void Form1::Command11_Click()
+{
+    stepYear(+1);
+}
+void Form1::Command10_Click()
+{
+    stepYear(-1);
+}
 
 void Form1::zoomNotes(float step)
 {
@@ -539,8 +556,14 @@ void Form1::zoomNotes(float step)
     }
 }
 
-void Form1::Command7_Click() { zoomNotes(+1); }
-void Form1::Command8_Click() { zoomNotes(-1); }
+void Form1::Command7_Click()
+{
+    zoomNotes(+1);
+}
+void Form1::Command8_Click()
+{
+    zoomNotes(-1);
+}
 
 void Form1::Command3_Click()
 {
@@ -561,8 +584,8 @@ void Form1::Command3_Click()
     }
     const QUrl url = QUrl::fromLocalFile(QFileInfo(file.path).absoluteFilePath());
     if (!m_services.openUrl(url)) {
-        m_services.warn(QStringLiteral("The report %1 was written but could not be opened.")
-                            .arg(file.path));
+        m_services.warn(
+            QStringLiteral("The report %1 was written but could not be opened.").arg(file.path));
     }
 }
 
@@ -584,9 +607,9 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
     if (EditIndex != 0) {
         Text1_LostFocus(EditIndex);
     }
-    if (!savePendingNote() && askBeforeDiscarding
-        && !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
-                                              "and lose the text of that note?"))) {
+    if (!savePendingNote() && askBeforeDiscarding &&
+        !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
+                                           "and lose the text of that note?"))) {
         return false;
     }
     cleanUpReports();

@@ -51,8 +51,8 @@ struct FormLayout
     float command7Left = 0;
     float command11Left = 0;
     float command10Left = 0;
-    std::array<TwipsRect, 8> headers{};  // Label3(1..7)
-    std::array<TwipsRect, 36> cells{};   // Text1(1..35)
+    std::array<TwipsRect, 8> headers{};     // Label3(1..7)
+    std::array<TwipsRect, 36> cells{};      // Text1(1..35)
     std::array<TwipsRect, 36> dayButtons{}; // Command4(1..35): Left and Top only
 };
 

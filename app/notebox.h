@@ -23,9 +23,9 @@ public:
     int index() const { return m_index; }
 
     // Shows a note read from the store. A note that could not be read, or is
-    // too large to edit, is shown as such, read-only, and is never saved. When the note equals what the
-    // box would save anyway, the text is left as it is, keeping the cursor
-    // and scroll position of a box being edited.
+    // too large to edit, is shown as such, read-only, and is never saved. When the note equals what
+    // the box would save anyway, the text is left as it is, keeping the cursor and scroll position
+    // of a box being edited.
     void showNote(const NoteRead& note);
 
     bool isEdited() const { return m_edited; }

@@ -29,8 +29,8 @@ void installShutdownHandlers(Form1& form)
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.saveEditedNote(); });
 
-    if (g_signalPipe[0] < 0
-        && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+    if (g_signalPipe[0] < 0 &&
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
         return;
     }
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &form);
@@ -40,7 +40,9 @@ void installShutdownHandlers(Form1& form)
         form.closeForShutdown();
         QCoreApplication::quit();
     });
-    struct sigaction action {};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

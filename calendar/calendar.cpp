@@ -9,7 +9,7 @@ namespace plandeck {
 namespace {
 
 const std::array<QString, 7> kWeekdayNames = {
-    QStringLiteral("Sunday"),   QStringLiteral("Monday"), QStringLiteral("Tuesday"),
+    QStringLiteral("Sunday"),    QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
     QStringLiteral("Wednesday"), QStringLiteral("Thursday"), QStringLiteral("Friday"),
     QStringLiteral("Saturday")};
 
@@ -41,9 +41,18 @@ Int16 GetFirstDay(Int16 month, Int16 year)
 Int16 GetDaysInMonth(Int16 month, Int16 year)
 {
     switch (month) {
-    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
         return 31;
-    case 4: case 6: case 9: case 11:
+    case 4:
+    case 6:
+    case 9:
+    case 11:
         return 30;
     case 2:
         return isLeapYear(year) ? 29 : 28;
@@ -93,8 +102,8 @@ QString monthCaption(int month, int year)
 
 QString dayHeading(int day, int month, int year)
 {
-    return QString::number(day) + QLatin1Char('-') + monthCaption(month, year) + QLatin1Char(' ')
-           + GetWkd(Int16(day), Int16(month), Int16(year));
+    return QString::number(day) + QLatin1Char('-') + monthCaption(month, year) + QLatin1Char(' ') +
+           GetWkd(Int16(day), Int16(month), Int16(year));
 }
 
 } // namespace plandeck

@@ -29,8 +29,7 @@ int byteFor(char32_t codePoint)
 
 // Walks the text by code point, handing each one and the text it came from
 // (one or two UTF-16 units) to the visitor.
-template <typename Visitor>
-void forEachCodePoint(const QString& text, Visitor&& visit)
+template <typename Visitor> void forEachCodePoint(const QString& text, Visitor&& visit)
 {
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -57,8 +56,8 @@ QString fromCodePage(const QByteArray& bytes)
     QChar* out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(kHighControls[value - 0x80])
-                                                  : QChar(value);
+        *out++ =
+            (value >= 0x80 && value < 0xA0) ? QChar(kHighControls[value - 0x80]) : QChar(value);
     }
     return text;
 }

@@ -42,7 +42,9 @@ struct SaveTarget
 SaveTarget resolveSaveTarget(const QString& noteFile)
 {
     SaveTarget target{nativePath(noteFile), noteFile, {}};
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::lstat(target.path.constData(), &st) != 0) {
         if (errno != ENOENT) {
             target.error = failure(QStringLiteral("Cannot look up"), noteFile, errno);
@@ -98,13 +100,17 @@ int openLockedSavingFile(const QByteArray& savingPath, UniqueFd& fd)
         if (locked != 0) {
             return errno;
         }
-        struct stat opened {};
-        struct stat named {};
+        struct stat opened
+        {
+        };
+        struct stat named
+        {
+        };
         if (::fstat(candidate.get(), &opened) != 0) {
             return errno;
         }
-        if (::lstat(savingPath.constData(), &named) == 0 && named.st_dev == opened.st_dev
-            && named.st_ino == opened.st_ino) {
+        if (::lstat(savingPath.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+            named.st_ino == opened.st_ino) {
             fd = std::move(candidate);
             return 0;
         }
@@ -116,8 +122,7 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data)
 {
     const QByteArray folder = folderOf(target.path);
     const QString fileName = QFileInfo(QFile::decodeName(target.path)).fileName();
-    const QByteArray savingPath =
-        folder + '/' + nativePath(savingFileName(fileName));
+    const QByteArray savingPath = folder + '/' + nativePath(savingFileName(fileName));
 
     UniqueFd fd;
     if (const int error = openLockedSavingFile(savingPath, fd); error != 0) {
@@ -128,10 +133,11 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data)
         return StoreResult{failure(QStringLiteral("Cannot save"), target.shownPath, error)};
     };
 
-    struct stat existing {};
-    const mode_t mode = ::stat(target.path.constData(), &existing) == 0
-                            ? (existing.st_mode & 07777)
-                            : (0666 & ~currentUmask());
+    struct stat existing
+    {
+    };
+    const mode_t mode = ::stat(target.path.constData(), &existing) == 0 ? (existing.st_mode & 07777)
+                                                                        : (0666 & ~currentUmask());
     if (::ftruncate(fd.get(), 0) != 0 || ::fchmod(fd.get(), mode) != 0) {
         return fail(errno);
     }
@@ -155,8 +161,8 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data)
 
 QString GetFileName(Int16 day, Int16 month, Int16 year)
 {
-    return kDataFolder + QLatin1Char('/') + QString::number(year) + QLatin1Char('-')
-           + twoDigits(month) + QLatin1Char('-') + twoDigits(day) + QStringLiteral(".txt");
+    return kDataFolder + QLatin1Char('/') + QString::number(year) + QLatin1Char('-') +
+           twoDigits(month) + QLatin1Char('-') + twoDigits(day) + QStringLiteral(".txt");
 }
 
 QString savingFileName(const QString& noteFileName)
@@ -168,7 +174,9 @@ NoteRead GetData(Int16 day, Int16 month, Int16 year)
 {
     const QString fileName = GetFileName(day, month, year);
     const QByteArray path = nativePath(fileName);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.constData(), &st) != 0) {
         if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
             return {};
@@ -217,7 +225,9 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year)
 {
     const QString fileName = GetFileName(day, month, year);
     const QByteArray path = nativePath(fileName);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return {};
     }

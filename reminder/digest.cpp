@@ -28,8 +28,8 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
     for (int k = year; k >= kFirstReminderYear; --k) {
         const NoteRead note = GetData(day, month, Int16(k));
         if (!note.isReadable()) {
-            digest += headingOf(day, month, Int16(k), year)
-                      + QStringLiteral("(This note could not be read. %1)").arg(note.error);
+            digest += headingOf(day, month, Int16(k), year) +
+                      QStringLiteral("(This note could not be read. %1)").arg(note.error);
         } else if (!note.bytes.isEmpty()) {
             digest += headingOf(day, month, Int16(k), year) + fromCodePage(note.bytes);
         }

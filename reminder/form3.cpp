@@ -22,8 +22,8 @@ QRect twipsRect(float left, float top, float width, float height)
 } // namespace
 
 Form3::Form3(WindowList& windows, QWidget& mainWindow)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
       m_windows(windows), m_mainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Plandeck"));

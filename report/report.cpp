@@ -88,14 +88,15 @@ QString reportFileName(QRandomGenerator& generator)
 ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
 {
     if (::mkdir(nativePath(kTempFolder).constData(), 0777) != 0 && errno != EEXIST) {
-        return {{}, QStringLiteral("Cannot create the folder %1: %2")
-                        .arg(kTempFolder, errorText(errno))};
+        return {
+            {},
+            QStringLiteral("Cannot create the folder %1: %2").arg(kTempFolder, errorText(errno))};
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = reportFileName(generator);
         const QByteArray native = nativePath(path);
-        UniqueFd fd(::open(native.constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        UniqueFd fd(
+            ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (!fd.isValid()) {
             if (errno == EEXIST) {
                 continue; // taken by a file or link of that name: draw again
@@ -123,9 +124,11 @@ int cleanUpReports()
                                                QDir::Files | QDir::System | QDir::Hidden);
     for (const QString& name : names) {
         const QByteArray path = nativePath(folder.filePath(name));
-        struct stat st {};
-        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode)
-            && ::unlink(path.constData()) == 0) {
+        struct stat st
+        {
+        };
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::unlink(path.constData()) == 0) {
             ++deleted;
         }
     }

@@ -1,8 +1,8 @@
 #include "calendar/calendar.h"
 
+#include "qtprinters.h"
 #include <QDate>
 #include <QLocale>
-#include "qtprinters.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -26,9 +26,9 @@ void PrintTo(const MonthCase& row, std::ostream* out)
     *out << row.name;
 }
 
-
 class GridMapping : public ::testing::TestWithParam<MonthCase>
-{};
+{
+};
 
 TEST_P(GridMapping, PlacesEveryDayAndLeavesTheRestEmpty)
 {
@@ -54,20 +54,20 @@ TEST_P(GridMapping, PlacesEveryDayAndLeavesTheRestEmpty)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Months, GridMapping,
-    ::testing::Values(
-        // The 1st a Saturday: days 30 and 31 wrap to cells 1 and 2.
-        MonthCase{"December2007", 12, 2007, 7, 31, {3, 4, 5, 6}},
-        // The 1st a Friday: day 31 wraps to cell 1.
-        MonthCase{"August2025", 8, 2025, 6, 31, {2, 3, 4, 5}},
-        MonthCase{"June2024", 6, 2024, 7, 30, {2, 3, 4, 5, 6}},
-        MonthCase{"February2015", 2, 2015, 1, 28, {29, 30, 31, 32, 33, 34, 35}},
-        MonthCase{"February2000", 2, 2000, 3, 29, {1, 2, 32, 33, 34, 35}},
-        MonthCase{"February1900", 2, 1900, 5, 28, {1, 2, 3, 4, 33, 34, 35}},
-        MonthCase{"January2026", 1, 2026, 5, 31, {1, 2, 3, 4}},
-        MonthCase{"March2026", 3, 2026, 1, 31, {32, 33, 34, 35}}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Months, GridMapping,
+                         ::testing::Values(
+                             // The 1st a Saturday: days 30 and 31 wrap to cells 1 and 2.
+                             MonthCase{"December2007", 12, 2007, 7, 31, {3, 4, 5, 6}},
+                             // The 1st a Friday: day 31 wraps to cell 1.
+                             MonthCase{"August2025", 8, 2025, 6, 31, {2, 3, 4, 5}},
+                             MonthCase{"June2024", 6, 2024, 7, 30, {2, 3, 4, 5, 6}},
+                             MonthCase{
+                                 "February2015", 2, 2015, 1, 28, {29, 30, 31, 32, 33, 34, 35}},
+                             MonthCase{"February2000", 2, 2000, 3, 29, {1, 2, 32, 33, 34, 35}},
+                             MonthCase{"February1900", 2, 1900, 5, 28, {1, 2, 3, 4, 33, 34, 35}},
+                             MonthCase{"January2026", 1, 2026, 5, 31, {1, 2, 3, 4}},
+                             MonthCase{"March2026", 3, 2026, 1, 31, {32, 33, 34, 35}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Calendar, DecemberTwentyNinthStaysInCellThirtyFive)
 {
@@ -80,9 +80,8 @@ TEST(Calendar, DecemberTwentyNinthStaysInCellThirtyFive)
 
 TEST(Calendar, LeapYearsFollowTheGregorianRule)
 {
-    const std::pair<Int16, Int16> februaries[] = {{2007, 28}, {2008, 29}, {2000, 29},
-                                                  {1900, 28}, {2100, 28}, {2400, 29},
-                                                  {1600, 29}, {2024, 29}};
+    const std::pair<Int16, Int16> februaries[] = {{2007, 28}, {2008, 29}, {2000, 29}, {1900, 28},
+                                                  {2100, 28}, {2400, 29}, {1600, 29}, {2024, 29}};
     for (const auto& [year, days] : februaries) {
         EXPECT_EQ(GetDaysInMonth(2, year), days) << year;
         EXPECT_EQ(GetDaysInMonth(2, year), QDate(year, 2, 1).daysInMonth()) << year;

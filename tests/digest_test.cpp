@@ -24,9 +24,9 @@ void PrintTo(const DigestCase& row, std::ostream* out)
     *out << row.name;
 }
 
-
 class DigestCases : public WorkFolderTest, public ::testing::WithParamInterface<DigestCase>
-{};
+{
+};
 
 TEST_P(DigestCases, BuildsTheTextExactly)
 {
@@ -42,7 +42,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DigestCase{"NothingAnywhere", 5, 12, 2007, {}, QString()},
         DigestCase{"OnlyToday", 5, 12, 2007, {{2007, "A"}}, QStringLiteral("A")},
-        DigestCase{"OnlyLastYear", 5, 12, 2007, {{2006, "B"}},
+        DigestCase{"OnlyLastYear",
+                   5,
+                   12,
+                   2007,
+                   {{2006, "B"}},
                    QStringLiteral("\r\n\r\nLast year on this day:\r\nB")},
         DigestCase{"OlderYearsWithTheirWeekdays",
                    5,
@@ -58,10 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {{2007, "A"}, {2006, "B"}, {2004, "C"}},
                    QStringLiteral("A\r\n\r\nLast year on this day:\r\nB"
                                   "\r\n\r\n5-December-2004 Sunday:\r\nC")},
-        DigestCase{"NineteenHundredIsIncluded", 1, 1, 2026, {{1900, "old"}},
+        DigestCase{"NineteenHundredIsIncluded",
+                   1,
+                   1,
+                   2026,
+                   {{1900, "old"}},
                    QStringLiteral("\r\n\r\n1-January-1900 Monday:\r\nold")},
-        DigestCase{"BlanksAndBreaksCount", 5, 12, 2007, {{2007, "  \r\n"}},
-                   QStringLiteral("  \r\n")},
+        DigestCase{
+            "BlanksAndBreaksCount", 5, 12, 2007, {{2007, "  \r\n"}}, QStringLiteral("  \r\n")},
         DigestCase{"FutureYearsAreNotLookedAt", 5, 12, 2007, {{2008, "later"}}, QString()},
         // 29 February of a year without one is looked up all the same; the
         // heading names the weekday the calendar gives it (1 March).
@@ -72,7 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {{2027, "odd file"}, {2024, "real"}},
                    QStringLiteral("\r\n\r\nLast year on this day:\r\nodd file"
                                   "\r\n\r\n29-February-2024 Thursday:\r\nreal")},
-        DigestCase{"WindowsBytesAreDecoded", 5, 12, 2007, {{2007, "\x80 5"}},
+        DigestCase{"WindowsBytesAreDecoded",
+                   5,
+                   12,
+                   2007,
+                   {{2007, "\x80 5"}},
                    QString::fromUtf16(u"\u20AC 5")}),
     [](const auto& row) { return std::string(row.param.name); });
 

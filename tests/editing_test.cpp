@@ -147,9 +147,9 @@ TEST_F(Editing, CharactersOutsideTheCodePageBecomeQuestionMarks)
     const auto form = openForm();
     NoteBox* box = boxOf(*form, 5);
     click(box);
-    for (const QString& typed : {QStringLiteral("caf"), QString::fromUtf16(u"\u00e9"),
-                                 QStringLiteral(" "), QString::fromUtf16(u"\u03b1"),
-                                 QString::fromUtf16(u"\u20ac")}) {
+    for (const QString& typed :
+         {QStringLiteral("caf"), QString::fromUtf16(u"\u00e9"), QStringLiteral(" "),
+          QString::fromUtf16(u"\u03b1"), QString::fromUtf16(u"\u20ac")}) {
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
     }
     EXPECT_EQ(box->toPlainText(), QString::fromUtf16(u"caf\u00e9 ?\u20ac"));

@@ -24,7 +24,8 @@ std::set<int> hiddenCells(Form1& form)
 {
     std::set<int> hidden;
     for (int i = 1; i <= kGridCells; ++i) {
-        EXPECT_EQ(form.Text1[std::size_t(i)]->isVisible(), form.Command4[std::size_t(i)]->isVisible())
+        EXPECT_EQ(form.Text1[std::size_t(i)]->isVisible(),
+                  form.Command4[std::size_t(i)]->isVisible())
             << "cell " << i;
         if (!form.Text1[std::size_t(i)]->isVisible()) {
             hidden.insert(i);
@@ -108,7 +109,8 @@ void PrintTo(const GridCase& row, std::ostream* out)
 }
 
 class MonthGrid : public WindowTest, public ::testing::WithParamInterface<GridCase>
-{};
+{
+};
 
 TEST_P(MonthGrid, ShowsDaysHidesTheRestAndPlacesThePicture)
 {
@@ -133,7 +135,7 @@ TEST_P(MonthGrid, ShowsDaysHidesTheRestAndPlacesThePicture)
         }
         EXPECT_EQ(form->Command4[std::size_t(i)]->text(), QString::number(day));
         const int column = (i - 1) % 7 + 1;
-        const QColor expected = day == c.today.day() ? kToday
+        const QColor expected = day == c.today.day()           ? kToday
                                 : (column == 1 || column == 7) ? kWeekend
                                                                : kWeekday;
         EXPECT_EQ(backOf(form->Text1[std::size_t(i)]), expected) << "cell " << i;
@@ -142,22 +144,13 @@ TEST_P(MonthGrid, ShowsDaysHidesTheRestAndPlacesThePicture)
 
 INSTANTIATE_TEST_SUITE_P(
     Months, MonthGrid,
-    ::testing::Values(GridCase{"December2007", {2007, 12, 5}, {3, 4, 5, 6}, 3, 7, "December-2007"},
-                      GridCase{"February2015",
-                               {2015, 2, 10},
-                               {29, 30, 31, 32, 33, 34, 35},
-                               29,
-                               1,
-                               "February-2015"},
-                      GridCase{"February2000",
-                               {2000, 2, 29},
-                               {1, 2, 32, 33, 34, 35},
-                               1,
-                               3,
-                               "February-2000"},
-                      // Today on a Saturday is still marked as today.
-                      GridCase{"TodayOnASaturday", {2007, 12, 8}, {3, 4, 5, 6}, 3, 7,
-                               "December-2007"}),
+    ::testing::Values(
+        GridCase{"December2007", {2007, 12, 5}, {3, 4, 5, 6}, 3, 7, "December-2007"},
+        GridCase{
+            "February2015", {2015, 2, 10}, {29, 30, 31, 32, 33, 34, 35}, 29, 1, "February-2015"},
+        GridCase{"February2000", {2000, 2, 29}, {1, 2, 32, 33, 34, 35}, 1, 3, "February-2000"},
+        // Today on a Saturday is still marked as today.
+        GridCase{"TodayOnASaturday", {2007, 12, 8}, {3, 4, 5, 6}, 3, 7, "December-2007"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindow, ShowsStoredNotesAndNeverAnotherMonthsNote)
@@ -184,7 +177,9 @@ TEST_F(MainWindow, ShowsStoredNotesAndNeverAnotherMonthsNote)
 TEST_F(MainWindow, WelcomeShowsOnceAndRemovesTheMarker)
 {
     writeFile("ft.txt", "contents are never read");
-    { const auto form = openForm(); }
+    {
+        const auto form = openForm();
+    }
     ASSERT_EQ(welcomes.size(), 1);
     EXPECT_EQ(welcomes.first(),
               QStringLiteral("Plandeck|Fill in deposit maturity dates,\r\npremium payment "
@@ -192,11 +187,15 @@ TEST_F(MainWindow, WelcomeShowsOnceAndRemovesTheMarker)
                              "lines,\r\nyour daily work etc. in this\r\nsimplest and greatest "
                              "planner\r\nin the world."));
     EXPECT_FALSE(exists("ft.txt"));
-    { const auto again = openForm(); }
+    {
+        const auto again = openForm();
+    }
     EXPECT_EQ(welcomes.size(), 1);
 
     QDir().mkdir("ft.txt");
-    { const auto folderNamedLikeTheMarker = openForm(); }
+    {
+        const auto folderNamedLikeTheMarker = openForm();
+    }
     EXPECT_EQ(welcomes.size(), 1) << "only a regular file counts";
 }
 

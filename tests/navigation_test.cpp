@@ -24,7 +24,8 @@ void PrintTo(const Step& row, std::ostream* out)
 }
 
 class NavigationSteps : public WindowTest, public ::testing::WithParamInterface<Step>
-{};
+{
+};
 
 TEST_P(NavigationSteps, StepsAndRedraws)
 {
@@ -42,15 +43,16 @@ TEST_P(NavigationSteps, StepsAndRedraws)
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, NavigationSteps,
-    ::testing::Values(Step{"NextMonthCarriesTheYear", {2007, 12, 5}, &Form1::Command1_Click, 1, 2008},
-                      Step{"PrevMonthCarriesTheYear", {2008, 1, 5}, &Form1::Command2_Click, 12, 2007},
-                      Step{"PrevMonthPast1900", {1900, 1, 5}, &Form1::Command2_Click, 12, 1899},
-                      Step{"NextMonthPast2099", {2099, 12, 5}, &Form1::Command1_Click, 1, 2100},
-                      Step{"YearStopsAt1900", {1900, 6, 5}, &Form1::Command10_Click, 6, 1900},
-                      Step{"YearStopsAt2099", {2099, 6, 5}, &Form1::Command11_Click, 6, 2099},
-                      Step{"YearStepsFreelyBelow1900", {1899, 6, 5}, &Form1::Command10_Click, 6, 1898},
-                      Step{"YearStepsFreelyAbove2099", {2100, 6, 5}, &Form1::Command11_Click, 6, 2101},
-                      Step{"YearKeepsFebruary", {2008, 2, 5}, &Form1::Command11_Click, 2, 2009}),
+    ::testing::Values(
+        Step{"NextMonthCarriesTheYear", {2007, 12, 5}, &Form1::Command1_Click, 1, 2008},
+        Step{"PrevMonthCarriesTheYear", {2008, 1, 5}, &Form1::Command2_Click, 12, 2007},
+        Step{"PrevMonthPast1900", {1900, 1, 5}, &Form1::Command2_Click, 12, 1899},
+        Step{"NextMonthPast2099", {2099, 12, 5}, &Form1::Command1_Click, 1, 2100},
+        Step{"YearStopsAt1900", {1900, 6, 5}, &Form1::Command10_Click, 6, 1900},
+        Step{"YearStopsAt2099", {2099, 6, 5}, &Form1::Command11_Click, 6, 2099},
+        Step{"YearStepsFreelyBelow1900", {1899, 6, 5}, &Form1::Command10_Click, 6, 1898},
+        Step{"YearStepsFreelyAbove2099", {2100, 6, 5}, &Form1::Command11_Click, 6, 2101},
+        Step{"YearKeepsFebruary", {2008, 2, 5}, &Form1::Command11_Click, 2, 2009}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Navigation, MonthButtonsStopAtTheEndsOfTheYearRange)

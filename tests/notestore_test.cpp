@@ -133,7 +133,9 @@ TEST_F(NoteStore, ALinkKeepsPointingAtItsTargetAndModeIsKept)
     ASSERT_TRUE(UpdateData(5, 12, 2007, "new").isOk());
     EXPECT_TRUE(QFileInfo("data/2007-12-05.txt").isSymLink());
     EXPECT_EQ(readFile("synced/target.txt"), QByteArray("new"));
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat("synced/target.txt", &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
@@ -149,7 +151,9 @@ TEST_F(NoteStore, FailedSaveKeepsTheOldNote)
     EXPECT_TRUE(intoDirectory.error.contains("2007-12-06")) << intoDirectory.error.toStdString();
 
     // The file size limit cuts the write short.
-    struct rlimit old {};
+    struct rlimit old
+    {
+    };
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;

@@ -18,18 +18,19 @@ using OddFiles = WindowTest;
 QStringList snapshot(const QString& folder)
 {
     QStringList lines;
-    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden
-                                                          | QDir::System | QDir::NoDotAndDotDot,
-                                                      QDir::Name)) {
+    for (const QString& name : QDir(folder).entryList(
+             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
         const QString path = folder + QLatin1Char('/') + name;
-        struct stat st {};
+        struct stat st
+        {
+        };
         ::lstat(path.toLocal8Bit().constData(), &st);
         QString line = name + QStringLiteral(" mode=%1 size=%2").arg(st.st_mode).arg(st.st_size);
         if (S_ISREG(st.st_mode)) {
             QFile file(path);
             file.open(QIODevice::ReadOnly);
-            line += QLatin1Char(' ')
-                    + QString::fromLatin1(
+            line += QLatin1Char(' ') +
+                    QString::fromLatin1(
                         QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
         }
         lines.append(line);
@@ -98,7 +99,8 @@ void PrintTo(const SaveFault& row, std::ostream* out)
 }
 
 class SaveFaults : public WindowTest, public ::testing::WithParamInterface<SaveFault>
-{};
+{
+};
 
 // Each fault keeps the old note byte for byte and the typed text in its box,
 // names the date and the reason, and the first save after the remedy works.
@@ -130,35 +132,34 @@ rlimit g_savedLimit{};
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, SaveFaults,
-    ::testing::Values(
-        SaveFault{"FileSizeLimit",
-                  [] {
-                      std::signal(SIGXFSZ, SIG_IGN);
-                      ::getrlimit(RLIMIT_FSIZE, &g_savedLimit);
-                      rlimit small = g_savedLimit;
-                      small.rlim_cur = 16;
-                      ::setrlimit(RLIMIT_FSIZE, &small);
-                  },
-                  [] {
-                      ::setrlimit(RLIMIT_FSIZE, &g_savedLimit);
-                      std::signal(SIGXFSZ, SIG_DFL);
-                  },
-                  "File too large"},
-        SaveFault{"DataIsAFile",
-                  [] {
-                      QDir(QStringLiteral("data")).removeRecursively();
-                      QFile file(QStringLiteral("data"));
-                      file.open(QIODevice::WriteOnly);
-                  },
-                  [] { QFile::remove(QStringLiteral("data")); },
-                  "Not a directory"},
-        SaveFault{"NotePathIsAFolder",
-                  [] {
-                      QFile::remove(QStringLiteral("data/2007-12-05.txt"));
-                      QDir().mkpath(QStringLiteral("data/2007-12-05.txt/inside"));
-                  },
-                  [] { QDir(QStringLiteral("data/2007-12-05.txt")).removeRecursively(); },
-                  "not a regular file"}),
+    ::testing::Values(SaveFault{"FileSizeLimit",
+                                [] {
+                                    std::signal(SIGXFSZ, SIG_IGN);
+                                    ::getrlimit(RLIMIT_FSIZE, &g_savedLimit);
+                                    rlimit small = g_savedLimit;
+                                    small.rlim_cur = 16;
+                                    ::setrlimit(RLIMIT_FSIZE, &small);
+                                },
+                                [] {
+                                    ::setrlimit(RLIMIT_FSIZE, &g_savedLimit);
+                                    std::signal(SIGXFSZ, SIG_DFL);
+                                },
+                                "File too large"},
+                      SaveFault{"DataIsAFile",
+                                [] {
+                                    QDir(QStringLiteral("data")).removeRecursively();
+                                    QFile file(QStringLiteral("data"));
+                                    file.open(QIODevice::WriteOnly);
+                                },
+                                [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
+                      SaveFault{
+                          "NotePathIsAFolder",
+                          [] {
+                              QFile::remove(QStringLiteral("data/2007-12-05.txt"));
+                              QDir().mkpath(QStringLiteral("data/2007-12-05.txt/inside"));
+                          },
+                          [] { QDir(QStringLiteral("data/2007-12-05.txt")).removeRecursively(); },
+                          "not a regular file"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "qtprinters.h"
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
-#include "qtprinters.h"
 #include <gtest/gtest.h>
 
 // Each test runs in a fresh, empty working folder of its own, which is

@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     // The same input taken as UTF-16 text: restricting it keeps it stable.
-    const QString utf16 = QString::fromUtf16(reinterpret_cast<const char16_t*>(data),
-                                             qsizetype(size / 2));
+    const QString utf16 =
+        QString::fromUtf16(reinterpret_cast<const char16_t*>(data), qsizetype(size / 2));
     const QString restricted = plandeck::restrictToCodePage(utf16);
-    if (plandeck::restrictToCodePage(restricted) != restricted
-        || plandeck::toCodePage(restricted).size() != restricted.size()) {
+    if (plandeck::restrictToCodePage(restricted) != restricted ||
+        plandeck::toCodePage(restricted).size() != restricted.size()) {
         std::abort();
     }
     return 0;

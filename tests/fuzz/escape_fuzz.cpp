@@ -32,8 +32,8 @@ QByteArray expectedText(const QByteArray& note)
 QByteArray decode(const QByteArray& html)
 {
     static const std::pair<const char*, const char*> tokens[] = {
-        {"<br>", "\r\n"}, {"&amp;", "&"}, {"&lt;", "<"},    {"&gt;", ">"},
-        {"&quot;", "\""}, {"&nbsp;", "\xA0"}};
+        {"<br>", "\r\n"}, {"&amp;", "&"},   {"&lt;", "<"},
+        {"&gt;", ">"},    {"&quot;", "\""}, {"&nbsp;", "\xA0"}};
     QByteArray text;
     for (qsizetype i = 0; i < html.size();) {
         const char c = html[i];

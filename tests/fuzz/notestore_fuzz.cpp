@@ -11,8 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static QTemporaryDir folder;
-    static const bool entered = folder.isValid() && QDir::setCurrent(folder.path())
-                                && QDir().mkpath(QStringLiteral("data"));
+    static const bool entered = folder.isValid() && QDir::setCurrent(folder.path()) &&
+                                QDir().mkpath(QStringLiteral("data"));
     if (!entered) {
         std::abort();
     }
@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read.isReadable() || read.bytes != bytes) {
         std::abort();
     }
-    if (!plandeck::UpdateData(6, 12, 2007, bytes).isOk()
-        || plandeck::GetData(6, 12, 2007).bytes != bytes) {
+    if (!plandeck::UpdateData(6, 12, 2007, bytes).isOk() ||
+        plandeck::GetData(6, 12, 2007).bytes != bytes) {
         std::abort();
     }
     return 0;
