@@ -11,7 +11,20 @@ using namespace plandeck;
 
 namespace {
 
-using Reminder = WindowTest;
+class Reminder : public WindowTest
+{
+protected:
+    // Reminder mode with last year's note and an old report in the folder.
+    std::unique_ptr<Form1> openReminder()
+    {
+        writeFile("data/2006-12-05.txt", "B");
+        writeFile("temp/report-OLD.htm", "old");
+        auto form = std::make_unique<Form1>(services());
+        EXPECT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::ShowReminder);
+        showAndActivate(*form->reminderWindow());
+        return form;
+    }
+};
 
 TEST_F(Reminder, NothingToShowEndsAtOnce)
 {
@@ -71,12 +84,8 @@ TEST_F(Reminder, WelcomeComesFirst)
 
 TEST_F(Reminder, BringUpShowsTodaysMonthAndClosingTheMainWindowEndsAll)
 {
-    writeFile("data/2006-12-05.txt", "B");
-    writeFile("temp/report-OLD.htm", "old");
-    auto form = std::make_unique<Form1>(services());
-    ASSERT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::ShowReminder);
+    auto form = openReminder();
     Form3* reminder = form->reminderWindow();
-    showAndActivate(*reminder);
     int ended = 0;
     QObject::connect(&form->windows(), &WindowList::allUnloaded, [&ended] { ++ended; });
 
@@ -95,12 +104,8 @@ TEST_F(Reminder, BringUpShowsTodaysMonthAndClosingTheMainWindowEndsAll)
 
 TEST_F(Reminder, CloseEndsTheProgramAndRunsTheMainWindowsClosingSteps)
 {
-    writeFile("data/2006-12-05.txt", "B");
-    writeFile("temp/report-OLD.htm", "old");
-    auto form = std::make_unique<Form1>(services());
-    ASSERT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::ShowReminder);
+    auto form = openReminder();
     Form3* reminder = form->reminderWindow();
-    showAndActivate(*reminder);
     int ended = 0;
     QObject::connect(&form->windows(), &WindowList::allUnloaded, [&ended] { ++ended; });
     click(reminder->Command2);
