@@ -10,16 +10,6 @@
 
 namespace plandeck {
 
-namespace {
-
-QRect twipsRect(float left, float top, float width, float height)
-{
-    const PixelRect r = toPixels(TwipsRect{left, top, width, height});
-    return {r.x, r.y, r.width, r.height};
-}
-
-} // namespace
-
 frmAbout::frmAbout(WindowList& windows)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
@@ -31,17 +21,17 @@ frmAbout::frmAbout(WindowList& windows)
     setModal(false);
 
     picIcon = new QLabel(this);
-    picIcon->setGeometry(twipsRect(240, 240, 765, 765));
+    picIcon->setGeometry(toPixels(TwipsRect{240, 240, 765, 765}));
     picIcon->setPixmap(QPixmap(QStringLiteral(":/plandeck/icon.gif")));
     picIcon->setAlignment(Qt::AlignCenter);
 
     lblTitle = new QLabel(QStringLiteral("Plandeck 1.2"), this);
-    lblTitle->setGeometry(twipsRect(1080, 240, 3885, 480));
+    lblTitle->setGeometry(toPixels(TwipsRect{1080, 240, 3885, 480}));
 
     lblDescription = new QLabel(QStringLiteral("A month planner that keeps one note per day. "
                                                "Copyright \u00A9 2026 the Plandeck developers."),
                                 this);
-    lblDescription->setGeometry(twipsRect(1080, 1320, 3885, 810));
+    lblDescription->setGeometry(toPixels(TwipsRect{1080, 1320, 3885, 810}));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -51,7 +41,7 @@ frmAbout::frmAbout(WindowList& windows)
     lblDescription->setPalette(black);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry(twipsRect(2160, 2280, 1260, 345));
+    cmdOK->setGeometry(toPixels(TwipsRect{2160, 2280, 1260, 345}));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -390,15 +390,15 @@ void Form1::placeControls()
     Command11->move(toPixels(m_layout.command11Left), Command11->y());
     Command10->move(toPixels(m_layout.command10Left), Command10->y());
     for (std::size_t i = 1; i < Label3.size(); ++i) {
-        const PixelRect r = toPixels(m_layout.headers[i]);
-        Label3[i]->setGeometry(r.x, r.y, r.width, Label3[i]->height());
+        const QRect r = toPixels(m_layout.headers[i]);
+        Label3[i]->setGeometry(r.x(), r.y(), r.width(), Label3[i]->height());
         Label3[i]->show();
     }
     for (std::size_t k = 1; k <= std::size_t(kGridCells); ++k) {
-        const PixelRect r = toPixels(m_layout.cells[k]);
-        Text1[k]->setGeometry(r.x, r.y, r.width, r.height);
+        const QRect r = toPixels(m_layout.cells[k]);
+        Text1[k]->setGeometry(r);
         // Pinned to the box's right edge in pixels, so the two always meet.
-        Command4[k]->move(r.x + r.width - Command4[k]->width(), r.y);
+        Command4[k]->move(r.x() + r.width() - Command4[k]->width(), r.y());
     }
 }
 
@@ -455,11 +455,7 @@ void Form1::Text1_LostFocus(Int16 Index)
 
 void Form1::Timer1_Timer()
 {
-    if (EditIndex != 0) {
-        UpdateDay(EditIndex, M, y);
-    } else {
-        savePendingNote();
-    }
+    saveEditedNote();
 }
 
 void Form1::saveEditedNote()
@@ -476,14 +472,9 @@ bool Form1::savePendingNote()
     return m_unsavedIndex == 0 || UpdateDay(m_unsavedIndex, M, y);
 }
 
-bool Form1::canReplaceGrid()
-{
-    return savePendingNote();
-}
-
 void Form1::stepMonth(int delta)
 {
-    if (!canReplaceGrid()) {
+    if (!savePendingNote()) {
         return;
     }
     // The year is 16 bits wide; the month buttons stop at its ends.
@@ -499,16 +490,12 @@ void Form1::stepMonth(int delta)
             y = Int16(y - 1);
         }
     }
-    Label1->setText(monthCaption(M, y));
-    ShowMonth(M, y);
-    if (EditIndex != 0) {
-        EditDay = GetDay(EditIndex, M, y);
-    }
+    showSteppedMonth();
 }
 
 void Form1::stepYear(int delta)
 {
-    if (!canReplaceGrid()) {
+    if (!savePendingNote()) {
         return;
     }
     const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
@@ -521,8 +508,14 @@ void Form1::stepYear(int delta)
     } else if (y == 1899) {
         y = 1900;
     }
+    showSteppedMonth();
+}
+
+void Form1::showSteppedMonth()
+{
     Label1->setText(monthCaption(M, y));
     ShowMonth(M, y);
+    // After a shortcut the focus stays in its box, which now shows another day.
     if (EditIndex != 0) {
         EditDay = GetDay(EditIndex, M, y);
     }

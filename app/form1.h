@@ -114,9 +114,9 @@ private:
     // Retries a save that failed earlier; false while the note still cannot
     // be saved, so the caller keeps the box's text on screen.
     bool savePendingNote();
-    bool canReplaceGrid();
     void stepMonth(int delta);
     void stepYear(int delta);
+    void showSteppedMonth();
     void zoomNotes(float step);
     void placeControls();
     void setDayButtonHighlight(Int16 Index, bool editing);

@@ -66,7 +66,7 @@ int toPixels(float twips)
     return int(std::lround(twips / kTwipsPerPixel));
 }
 
-PixelRect toPixels(const TwipsRect& rect)
+QRect toPixels(const TwipsRect& rect)
 {
     const int left = toPixels(rect.Left);
     const int top = toPixels(rect.Top);

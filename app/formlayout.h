@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <array>
 
 // The main window's layout arithmetic, in twips (15 to a pixel) and single
@@ -63,14 +64,7 @@ TwipsRect centreOn(const TwipsRect& cell, float pictureWidth, float pictureHeigh
 
 // Pixel edges of a twips rectangle: edges are rounded, not sizes, so that
 // neighbouring cells meet without gaps.
-struct PixelRect
-{
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-PixelRect toPixels(const TwipsRect& rect);
+QRect toPixels(const TwipsRect& rect);
 int toPixels(float twips);
 
 } // namespace plandeck

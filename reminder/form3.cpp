@@ -11,16 +11,6 @@
 
 namespace plandeck {
 
-namespace {
-
-QRect twipsRect(float left, float top, float width, float height)
-{
-    const PixelRect r = toPixels(TwipsRect{left, top, width, height});
-    return {r.x, r.y, r.width, r.height};
-}
-
-} // namespace
-
 Form3::Form3(WindowList& windows, QWidget& mainWindow)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
@@ -38,14 +28,14 @@ Form3::Form3(WindowList& windows, QWidget& mainWindow)
     buttonFont.setBold(true);
 
     Command1 = new QPushButton(QStringLiteral("Bring up the Plandeck"), this);
-    Command1->setGeometry(twipsRect(2520, 4560, 3135, 375));
+    Command1->setGeometry(toPixels(TwipsRect{2520, 4560, 3135, 375}));
     Command1->setFont(buttonFont);
     Command2 = new QPushButton(QStringLiteral("Close"), this);
-    Command2->setGeometry(twipsRect(120, 4560, 2415, 375));
+    Command2->setGeometry(toPixels(TwipsRect{120, 4560, 2415, 375}));
     Command2->setFont(buttonFont);
 
     Text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
-    Text1->setGeometry(twipsRect(120, 120, 5535, 4335));
+    Text1->setGeometry(toPixels(TwipsRect{120, 120, 5535, 4335}));
     QFont textFont(QStringLiteral("Times New Roman"));
     textFont.setPointSizeF(15.75);
     Text1->setFont(textFont);

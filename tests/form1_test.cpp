@@ -236,8 +236,8 @@ TEST_F(MainWindow, LayoutFollowsTheWindowSize)
     EXPECT_EQ(actual.cw, expected.cw);
     EXPECT_EQ(actual.rh, expected.rh);
     for (std::size_t k = 1; k <= 35; ++k) {
-        const PixelRect r = toPixels(expected.cells[k]);
-        EXPECT_EQ(form->Text1[k]->geometry(), QRect(r.x, r.y, r.width, r.height)) << k;
+        const QRect r = toPixels(expected.cells[k]);
+        EXPECT_EQ(form->Text1[k]->geometry(), r) << k;
         // Day buttons keep their size and sit in their box's top right corner.
         EXPECT_EQ(form->Command4[k]->size(), QSize(25, 17));
         EXPECT_EQ(form->Command4[k]->geometry().topRight(), form->Text1[k]->geometry().topRight());

@@ -100,9 +100,9 @@ TEST(FormLayout, PixelEdgesMeetWithoutGaps)
         if (k % 7 == 0) {
             continue;
         }
-        const PixelRect left = toPixels(l.cells[k]);
-        const PixelRect right = toPixels(l.cells[k + 1]);
-        EXPECT_EQ(left.x + left.width, right.x) << k;
+        const QRect left = toPixels(l.cells[k]);
+        const QRect right = toPixels(l.cells[k + 1]);
+        EXPECT_EQ(left.x() + left.width(), right.x()) << k;
     }
     const TwipsRect picture = centreOn(l.cells[9], 1725, 825);
     EXPECT_FLOAT_EQ(picture.Left, l.cells[9].Left + l.cw / 2 - 862.5f);
