@@ -17,6 +17,7 @@ namespace plandeck {
 // & first (so later entities stay intact), tab, two blanks, ", >, <, and CR LF
 // last (so its <br> survives the escaping of <).
 QByteArray escapeNote(const QByteArray& note);
+void appendEscapedNote(QByteArray& html, const QByteArray& note);
 
 // "<hr><b>5-December-2007 Wednesday</b><br>"
 QByteArray reportHeading(Int16 day, Int16 month, Int16 year);

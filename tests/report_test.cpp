@@ -40,26 +40,29 @@ const QByteArray kEightSpaces = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, Escaping,
-    ::testing::Values(EscapeCase{"Plain", "abc", "abc"}, EscapeCase{"Ampersand", "a&b", "a&amp;b"},
-                      EscapeCase{"Tab", "\t", kEightSpaces},
-                      EscapeCase{"OneBlankStays", "a b", "a b"},
-                      EscapeCase{"TwoBlanks", "a  b", "a&nbsp; b"},
-                      EscapeCase{"ThreeBlanks", "a   b", "a&nbsp;  b"},
-                      EscapeCase{"FourBlanks", "a    b", "a&nbsp; &nbsp; b"},
-                      EscapeCase{"Quote", "\"", "&quot;"}, EscapeCase{"Greater", ">", "&gt;"},
-                      EscapeCase{"Less", "<", "&lt;"},
-                      EscapeCase{"CrLf", "one\r\ntwo", "one<br>two"},
-                      EscapeCase{"LoneCrAndLfStay", "a\rb\nc\n\rd", "a\rb\nc\n\rd"},
-                      EscapeCase{"ApostropheStays", "it's", "it's"},
-                      EscapeCase{"ExampleOfTheReport", "a<b & c", "a&lt;b &amp; c"},
-                      // & goes first, so entities made later are not escaped again...
-                      EscapeCase{"EntityTextIsEscaped", "&lt;", "&amp;lt;"},
-                      EscapeCase{"TabEntitiesStayIntact", "&\t", "&amp;" + kEightSpaces},
-                      // ...and CR LF goes last, so its tag survives the escaping of <.
-                      EscapeCase{"TagsAroundBreaks", "<\r\n>", "&lt;<br>&gt;"},
-                      EscapeCase{"ScriptTag", "<script>alert(\"x\")</script>",
-                                 "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
-                      EscapeCase{"HighBytesPassThrough", "\xE9\x80", "\xE9\x80"}),
+    ::testing::Values(
+        EscapeCase{"Plain", "abc", "abc"}, EscapeCase{"Empty", "", ""},
+        EscapeCase{"CrBeforeCrLf", "\r\r\n", "\r<br>"},
+        EscapeCase{"LfBeforeCrLf", "\n\r\n", "\n<br>"},
+        EscapeCase{"FiveBlanksAtTheEnd", "a     ", "a&nbsp; &nbsp;  "},
+        EscapeCase{"TabBetweenBlanks", " \t ", " " + kEightSpaces + " "},
+        EscapeCase{"Ampersand", "a&b", "a&amp;b"}, EscapeCase{"Tab", "\t", kEightSpaces},
+        EscapeCase{"OneBlankStays", "a b", "a b"}, EscapeCase{"TwoBlanks", "a  b", "a&nbsp; b"},
+        EscapeCase{"ThreeBlanks", "a   b", "a&nbsp;  b"},
+        EscapeCase{"FourBlanks", "a    b", "a&nbsp; &nbsp; b"}, EscapeCase{"Quote", "\"", "&quot;"},
+        EscapeCase{"Greater", ">", "&gt;"}, EscapeCase{"Less", "<", "&lt;"},
+        EscapeCase{"CrLf", "one\r\ntwo", "one<br>two"},
+        EscapeCase{"LoneCrAndLfStay", "a\rb\nc\n\rd", "a\rb\nc\n\rd"},
+        EscapeCase{"ApostropheStays", "it's", "it's"},
+        EscapeCase{"ExampleOfTheReport", "a<b & c", "a&lt;b &amp; c"},
+        // & goes first, so entities made later are not escaped again...
+        EscapeCase{"EntityTextIsEscaped", "&lt;", "&amp;lt;"},
+        EscapeCase{"TabEntitiesStayIntact", "&\t", "&amp;" + kEightSpaces},
+        // ...and CR LF goes last, so its tag survives the escaping of <.
+        EscapeCase{"TagsAroundBreaks", "<\r\n>", "&lt;<br>&gt;"},
+        EscapeCase{"ScriptTag", "<script>alert(\"x\")</script>",
+                   "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
+        EscapeCase{"HighBytesPassThrough", "\xE9\x80", "\xE9\x80"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 using Report = WorkFolderTest;

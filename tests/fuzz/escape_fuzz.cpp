@@ -1,4 +1,5 @@
-// For any note, the escaped text holds no markup of the note's own: the only
+// For any note, the escaping equals the seven replacements done in turn, and
+// the escaped text holds no markup of the note's own: the only
 // tags are the <br> made of CR LF pairs, every & starts one of our entities,
 // and decoding the HTML gives back what the user typed (tabs as eight
 // non-breaking blanks, pairs of blanks as one non-breaking and one blank).
@@ -61,12 +62,28 @@ QByteArray decode(const QByteArray& html)
     return text;
 }
 
+// The escaping as seven replacements applied in turn, each over the whole
+// text: the plain statement of what the one-pass escaping must produce.
+QByteArray escapeBySteps(const QByteArray& note)
+{
+    QByteArray html = note;
+    html.replace("&", "&amp;");
+    html.replace("\t", "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;");
+    html.replace("  ", "&nbsp; ");
+    html.replace("\"", "&quot;");
+    html.replace(">", "&gt;");
+    html.replace("<", "&lt;");
+    html.replace("\r\n", "<br>");
+    return html;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray note(reinterpret_cast<const char*>(data), qsizetype(size));
-    if (decode(plandeck::escapeNote(note)) != expectedText(note)) {
+    const QByteArray html = plandeck::escapeNote(note);
+    if (html != escapeBySteps(note) || decode(html) != expectedText(note)) {
         std::abort();
     }
     return 0;
