@@ -17,7 +17,6 @@
 #include <QShortcut>
 #include <QTimer>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace plandeck {
@@ -83,11 +82,6 @@ QSize pixelSize(float widthTwips, float heightTwips)
 }
 
 } // namespace
-
-RunMode runModeFromArguments(int argc, const char* const* argv)
-{
-    return argc == 2 && std::strcmp(argv[1], "remind") == 0 ? RunMode::Remind : RunMode::Normal;
-}
 
 Form1::Form1(Services services, QWidget* parent) : QWidget(parent), m_services(std::move(services))
 {

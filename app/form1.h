@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/formlayout.h"
+#include "app/frontdoor.h"
 #include "app/services.h"
 #include "app/windowlist.h"
 #include "calendar/calendar.h"
@@ -19,11 +20,6 @@ namespace plandeck {
 class NoteBox;
 class Form3;
 class frmAbout;
-
-enum class RunMode { Normal, Remind };
-
-// Reminder mode needs exactly one argument, "remind", compared exactly.
-RunMode runModeFromArguments(int argc, const char* const* argv);
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };

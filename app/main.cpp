@@ -1,10 +1,8 @@
 #include "app/form1.h"
 #include "app/shutdown.h"
-#include "reminder/digest.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QFileInfo>
 
 using namespace plandeck;
 
@@ -14,14 +12,12 @@ int main(int argc, char* argv[])
     // arguments it understands itself.
     const RunMode mode = runModeFromArguments(argc, argv);
 
-    // A login reminder with nothing to say ends here, before any connection
-    // to the window system; the welcome message would still need a window.
-    if (mode == RunMode::Remind && !QFileInfo(QStringLiteral("ft.txt")).isFile()) {
-        const QDate today = QDate::currentDate();
-        if (reminderDigest(Int16(today.day()), Int16(today.month()), Int16(today.year()))
-                .isEmpty()) {
-            return 0;
-        }
+    // `plandeck` has usually decided this already; started directly, this
+    // program too ends a reminder run with nothing to show before it
+    // connects to the window system.
+    const QDate today = QDate::currentDate();
+    if (mode == RunMode::Remind && nothingToRemind(today.day(), today.month(), today.year())) {
+        return 0;
     }
 
     QApplication app(argc, argv);

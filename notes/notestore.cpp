@@ -1,5 +1,6 @@
 #include "notes/notestore.h"
 
+#include "notes/notefilename.h"
 #include "notes/posixfile.h"
 
 #include <QFileInfo>
@@ -17,13 +18,6 @@ namespace plandeck {
 namespace {
 
 const QString kDataFolder = QStringLiteral("data");
-
-QString twoDigits(Int16 value)
-{
-    // One leading zero below 10 (signed, so 0 gives "00"); larger values stand
-    // as they are.
-    return value < 10 ? QLatin1Char('0') + QString::number(value) : QString::number(value);
-}
 
 QString failure(const QString& what, const QString& path, int errorNumber)
 {
@@ -161,8 +155,7 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data)
 
 QString GetFileName(Int16 day, Int16 month, Int16 year)
 {
-    return kDataFolder + QLatin1Char('/') + QString::number(year) + QLatin1Char('-') +
-           twoDigits(month) + QLatin1Char('-') + twoDigits(day) + QStringLiteral(".txt");
+    return QString::fromStdString(noteFileName(day, month, year));
 }
 
 QString savingFileName(const QString& noteFileName)

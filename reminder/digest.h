@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendar/calendar.h"
+#include "notes/notefilename.h"
 
 #include <QString>
 
@@ -9,8 +10,6 @@
 // heading. Line breaks are CR LF.
 
 namespace plandeck {
-
-inline constexpr Int16 kFirstReminderYear = 1900;
 
 // Empty text when no year has a note for this day. A note that exists but
 // cannot be read is listed under its heading with the reason.

@@ -199,29 +199,6 @@ TEST_F(MainWindow, WelcomeShowsOnceAndRemovesTheMarker)
     EXPECT_EQ(welcomes.size(), 1) << "only a regular file counts";
 }
 
-TEST(RunMode, OnlyTheExactSingleArgumentSelectsReminders)
-{
-    const struct
-    {
-        std::vector<const char*> arguments;
-        RunMode mode;
-    } cases[] = {
-        {{"plandeck"}, RunMode::Normal},
-        {{"plandeck", "remind"}, RunMode::Remind},
-        {{"plandeck", "Remind"}, RunMode::Normal},
-        {{"plandeck", "REMIND"}, RunMode::Normal},
-        {{"plandeck", "remind "}, RunMode::Normal},
-        {{"plandeck", " remind"}, RunMode::Normal},
-        {{"plandeck", "/remind"}, RunMode::Normal},
-        {{"plandeck", "remind", "again"}, RunMode::Normal},
-        {{"plandeck", ""}, RunMode::Normal},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(runModeFromArguments(int(c.arguments.size()), c.arguments.data()), c.mode)
-            << c.arguments.size();
-    }
-}
-
 TEST_F(MainWindow, LayoutFollowsTheWindowSize)
 {
     const auto form = openForm();

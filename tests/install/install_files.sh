@@ -24,6 +24,7 @@ expected_files() {
     cat <<LIST
 bin/plandeck
 bin/plandeck-launcher
+libexec/plandeck/plandeck-gui
 share/applications/$id.desktop
 share/icons/hicolor/48x48/apps/$id.png
 share/metainfo/$id.metainfo.xml
@@ -54,6 +55,8 @@ check_install() {
         [ -f "$root/bin/$program" ] && [ -x "$root/bin/$program" ] \
             || fail "bin/$program is not an executable file"
     done
+    [ -x "$root/libexec/plandeck/plandeck-gui" ] \
+        || fail "libexec/plandeck/plandeck-gui is not an executable file"
     cmp -s "$source/scripts/plandeck-launcher" "$root/bin/plandeck-launcher" \
         || fail "bin/plandeck-launcher differs from scripts/plandeck-launcher"
     icon="$root/share/icons/hicolor/48x48/apps/$id.png"
