@@ -1,0 +1,100 @@
+#include "bench/benchsupport.h"
+
+#include "notes/notestore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <array>
+
+namespace plandeck::bench {
+
+BenchFolder::BenchFolder() : m_previous(QDir::currentPath())
+{
+    m_valid = m_dir.isValid() && QDir::setCurrent(m_dir.path());
+}
+
+BenchFolder::~BenchFolder()
+{
+    QDir::setCurrent(m_previous);
+}
+
+QByteArray makeNote(qsizetype size, NoteKind kind, quint32 seed)
+{
+    static constexpr std::array<const char*, 28> kWords = {
+        "meeting", "with",    "the",      "dentist", "at",   "10:30",     "call",
+        "Anna",    "about",   "budget",   "review",  "pay",  "insurance", "premium",
+        "deposit", "matures", "birthday", "of",      "Raj",  "project",   "milestone",
+        "draft",   "report",  "due",      "buy",     "milk", "and",       "bread"};
+    static constexpr std::array<const char*, 10> kMarkup = {
+        "<b>bold</b>", "R&D",         "\"quoted\"",  "a > b", "x < y",
+        "\t",          "two  blanks", "Tom & Jerry", "<br>",  "&amp;"};
+
+    QRandomGenerator random(seed);
+    QByteArray note;
+    note.reserve(size + 100);
+    qsizetype lineLength = 0;
+    qsizetype lineLimit = 40 + random.bounded(41);
+    while (note.size() < size) {
+        if (lineLength >= lineLimit) {
+            note += "\r\n";
+            lineLength = 0;
+            lineLimit = 40 + random.bounded(41);
+            continue;
+        }
+        const bool markup = kind == NoteKind::Markup && random.bounded(4) == 0;
+        const char* word = markup ? kMarkup[random.bounded(int(kMarkup.size()))]
+                                  : kWords[random.bounded(int(kWords.size()))];
+        if (lineLength > 0) {
+            note += ' ';
+            ++lineLength;
+        }
+        note += word;
+        lineLength += qsizetype(qstrlen(word));
+    }
+    note.truncate(size);
+    // Never end between the CR and the LF of a line break.
+    if (note.endsWith('\r')) {
+        note[size - 1] = '.';
+    }
+    return note;
+}
+
+bool writeNote(Int16 day, Int16 month, Int16 year, const QByteArray& bytes)
+{
+    if (!QDir().mkpath(QStringLiteral("data"))) {
+        return false;
+    }
+    QFile file(GetFileName(day, month, year));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+bool fillMonth(Int16 month, Int16 year, qsizetype size, NoteKind kind)
+{
+    const Int16 days = GetDaysInMonth(month, year);
+    for (Int16 d = 1; d <= days; ++d) {
+        if (!writeNote(d, month, year,
+                       makeNote(size, kind, quint32(year * 10000 + month * 100 + d)))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+Services quietServices(int* warnings)
+{
+    Services services;
+    services.today = [] { return kToday; };
+    services.showWelcome = [](const QString&, const QString&) {};
+    services.warn = [warnings](const QString&) {
+        if (warnings != nullptr) {
+            ++*warnings;
+        }
+    };
+    services.confirm = [](const QString&) { return false; };
+    services.openUrl = [](const QUrl&) { return true; };
+    return services;
+}
+
+} // namespace plandeck::bench

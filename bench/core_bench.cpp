@@ -1,0 +1,101 @@
+#include "bench/benchsupport.h"
+
+#include "reminder/digest.h"
+#include "report/report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+
+// The window-free work behind the reminder and the report.
+
+using namespace plandeck;
+using namespace plandeck::bench;
+
+namespace {
+
+constexpr int kRepetitions = 15;
+const Int16 kDay = Int16(kToday.day());
+const Int16 kMonth = Int16(kToday.month());
+const Int16 kYear = Int16(kToday.year());
+
+void configure(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMicrosecond)
+        ->UseRealTime()
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true);
+}
+
+void runDigest(benchmark::State& state, bool expectText)
+{
+    for (auto _ : state) {
+        QString digest = reminderDigest(kDay, kMonth, kYear);
+        benchmark::DoNotOptimize(digest);
+    }
+    if (reminderDigest(kDay, kMonth, kYear).isEmpty() == expectText) {
+        state.SkipWithError("the digest is not what the notes give");
+    }
+}
+
+// A planner in use, but without a note on today's day in any year.
+void BM_DigestNoNote(benchmark::State& state)
+{
+    BenchFolder folder;
+    if (!folder.isValid() || !QDir().mkpath(QStringLiteral("data"))) {
+        state.SkipWithError("cannot create the working folder");
+        return;
+    }
+    runDigest(state, false);
+    state.SetLabel("no note in 1900..2026");
+}
+
+// A 1 KB note on today's day in every year from 1900 to this one.
+void BM_DigestEveryYear(benchmark::State& state)
+{
+    BenchFolder folder;
+    if (!folder.isValid()) {
+        state.SkipWithError("cannot create the working folder");
+        return;
+    }
+    for (Int16 year = kFirstReminderYear; year <= kYear; ++year) {
+        if (!writeNote(kDay, kMonth, year, makeNote(1024, NoteKind::Plain, quint32(year)))) {
+            state.SkipWithError("cannot write the notes");
+            return;
+        }
+    }
+    runDigest(state, true);
+    state.SetLabel("1 KB note in each of 1900..2026");
+}
+
+// A 10 KB note with tabs, blanks, markup characters and CR LF on every day.
+void BM_Report(benchmark::State& state)
+{
+    BenchFolder folder;
+    if (!folder.isValid() || !fillMonth(kMonth, kYear, 10 * 1024, NoteKind::Markup)) {
+        state.SkipWithError("cannot write the notes");
+        return;
+    }
+    QRandomGenerator generator(20260315);
+    for (auto _ : state) {
+        const ReportPage page = buildReport(kMonth, kYear);
+        const ReportFile file = writeReport(page.html, generator);
+        state.PauseTiming();
+        // Each report is a new file; remove it so that the folder stays small.
+        const bool good = page.error.isEmpty() && file.error.isEmpty() && !page.html.isEmpty() &&
+                          QFile::remove(file.path);
+        state.ResumeTiming();
+        if (!good) {
+            state.SkipWithError("the report was not written");
+            break;
+        }
+    }
+    state.SetLabel("10 KB notes with markup, build + write");
+}
+
+} // namespace
+
+BENCHMARK(BM_DigestNoNote)->Apply(configure);
+BENCHMARK(BM_DigestEveryYear)->Apply(configure);
+BENCHMARK(BM_Report)->Apply(configure);
