@@ -33,7 +33,10 @@ Services Services::desktop()
     Services services;
     services.today = [] { return QDate::currentDate(); };
     services.showWelcome = [](const QString& title, const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
+        // The text's lines are joined by CR LF; the box wants plain line feeds.
+        QString lines = text;
+        lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QMessageBox box(QMessageBox::NoIcon, title, lines, QMessageBox::Ok);
         box.exec();
     };
     services.warn = showWarning;

@@ -202,3 +202,17 @@ TEST_F(NoteStore, UnreadableNoteIsAnErrorNotAnEmptyNote)
 }
 
 } // namespace
+
+namespace {
+
+// Reading /proc/self/mem at offset 0 fails with EIO: a real I/O error.
+TEST_F(NoteStore, ReadErrorIsReportedNotTakenForAnEmptyNote)
+{
+    QDir().mkdir("data");
+    ASSERT_EQ(::symlink("/proc/self/mem", "data/2007-12-05.txt"), 0);
+    const NoteRead note = GetData(5, 12, 2007);
+    EXPECT_FALSE(note.isReadable());
+    EXPECT_TRUE(note.error.contains("Input/output error")) << note.error.toStdString();
+}
+
+} // namespace

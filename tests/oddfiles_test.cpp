@@ -70,6 +70,23 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     EXPECT_EQ(snapshot("data"), before);
 }
 
+TEST_F(OddFiles, NoteWithAReadErrorIsShownAndNeverWrittenOrDeleted)
+{
+    QDir().mkdir("data");
+    // Reading /proc/self/mem at offset 0 fails with EIO.
+    ASSERT_EQ(::symlink("/proc/self/mem", "data/2007-12-05.txt"), 0);
+    auto form = openForm();
+    NoteBox* box = boxOf(*form, 5);
+    EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("Input/output error")));
+    click(box);
+    QTest::keyClick(box, Qt::Key_Delete);
+    form->Timer1_Timer();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(QFileInfo("data/2007-12-05.txt").isSymLink());
+    EXPECT_EQ(QFileInfo("data/2007-12-05.txt").symLinkTarget(), QStringLiteral("/proc/self/mem"));
+    EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
+}
+
 TEST_F(OddFiles, ReportCleanUpWithUndeletableEntriesStillCloses)
 {
     writeFile("temp/report-KEEPSAFEAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "locked in");
