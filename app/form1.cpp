@@ -330,7 +330,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         NoteBox* box = Text1[std::size_t(n)];
         // A note that could not be saved stays in its box, not the old file.
         if (n != m_unsavedIndex) {
-            box->showNote(GetData(d, month, year));
+            box->showNote(GetData(d, month, year), GetFileName(d, month, year));
         }
         Command4[std::size_t(n)]->setText(QString::number(d));
         colourCell(n, d, month, year);

@@ -65,8 +65,10 @@ void NoteBox::showKeptNote(const QString& explanation)
     setTextUnedited(explanation);
 }
 
-void NoteBox::showNote(const NoteRead& note)
+void NoteBox::showNote(const NoteRead& note, const QString& source)
 {
+    const bool sameNote = source == m_source;
+    m_source = source;
     if (!note.isReadable()) {
         showKeptNote(QStringLiteral("(This note could not be read and is left as it is. %1)")
                          .arg(note.error));
@@ -81,7 +83,7 @@ void NoteBox::showNote(const NoteRead& note)
     const bool wasEditable = m_editable;
     m_editable = true;
     setReadOnly(false);
-    if (wasEditable && note.bytes == noteBytes()) {
+    if (wasEditable && sameNote && note.bytes == noteBytes()) {
         m_loadedBytes = note.bytes;
         m_loadedText = toPlainText();
         m_edited = false;

@@ -22,11 +22,12 @@ public:
 
     int index() const { return m_index; }
 
-    // Shows a note read from the store. A note that could not be read, or is
-    // too large to edit, is shown as such, read-only, and is never saved. When the note equals what
-    // the box would save anyway, the text is left as it is, keeping the cursor and scroll position
-    // of a box being edited.
-    void showNote(const NoteRead& note);
+    // Shows a note read from the store; source names its file. A note that
+    // could not be read, or is too large to edit, is shown as such, read-only,
+    // and is never saved. When the box already shows this note and it equals
+    // what the box would save anyway, the text is left as it is, keeping the
+    // cursor, scroll position and undo steps of a box being edited.
+    void showNote(const NoteRead& note, const QString& source);
 
     bool isEdited() const { return m_edited; }
     // False for a note that could not be read or is too large to edit: such
@@ -58,6 +59,7 @@ private:
     void showKeptNote(const QString& explanation);
 
     int m_index;
+    QString m_source;
     QByteArray m_loadedBytes;
     QString m_loadedText; // the text as the box reports it right after loading
     bool m_edited = false;

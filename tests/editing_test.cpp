@@ -263,3 +263,24 @@ TEST_F(Editing, SessionEndSavesWithoutClosing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Editing, UndoNeverReachesIntoAnotherDaysNote)
+{
+    // The cell of 10 December shows 14 January a month later, with the same text.
+    writeFile("data/2008-01-14.txt", "abc");
+    const auto form = openForm();
+    ASSERT_EQ(GetIndex(10, 12, 2007), GetIndex(14, 1, 2008));
+    typeInto(*form, 10, QStringLiteral("abc"));
+    click(form->Command1);
+    NoteBox* box = boxOf(*form, 14);
+    click(box);
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    click(form->Command7);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("abc"));
+    EXPECT_EQ(readFile("data/2008-01-14.txt"), QByteArray("abc"));
+    EXPECT_EQ(readFile("data/2007-12-10.txt"), QByteArray("abc"));
+}
+
+} // namespace
