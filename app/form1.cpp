@@ -165,10 +165,11 @@ void Form1::createControls()
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
 
+    // Started when the grid exists: the welcome message waits in an event
+    // loop of its own while the load handler has not built the cells yet.
     m_dateWatch = new QTimer(this);
     m_dateWatch->setInterval(kDateWatchInterval);
     connect(m_dateWatch, &QTimer::timeout, this, &Form1::checkToday);
-    m_dateWatch->start();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -272,6 +273,7 @@ LoadOutcome Form1::Form_Load(RunMode mode)
     Image1->raise();
     windows().add(this);
     Command1->setFocus();
+    m_dateWatch->start();
     return outcome;
 }
 
@@ -284,6 +286,9 @@ void Form1::setToday(const QDate& today)
 
 void Form1::checkToday()
 {
+    if (Text1[kGridCells] == nullptr) {
+        return; // the load handler has not built the grid yet
+    }
     const QDate today = m_services.today();
     if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth &&
         today.year() == TodayYear) {

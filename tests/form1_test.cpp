@@ -243,6 +243,24 @@ TEST_F(MainWindow, CannotShrinkBelowAUsableSize)
     EXPECT_GE(form->Text1[1]->height(), form->Command4[1]->height());
 }
 
+// The welcome message waits in an event loop of its own, in which the
+// timers keep running before the grid exists.
+TEST_F(MainWindow, TimersDuringTheWelcomeMessageDoNoHarm)
+{
+    writeFile("ft.txt", "");
+    Form1* loading = nullptr;
+    Services s = services();
+    s.showWelcome = [&](const QString&, const QString&) {
+        today = today.addDays(1);
+        loading->checkToday();
+        loading->Timer1_Timer();
+    };
+    Form1 form(s);
+    loading = &form;
+    EXPECT_EQ(form.Form_Load(RunMode::Normal), LoadOutcome::ShowMain);
+    EXPECT_FALSE(exists("data"));
+}
+
 TEST_F(MainWindow, TodayFollowsTheClockPastMidnight)
 {
     const auto form = openForm();
