@@ -28,7 +28,11 @@ int main(int argc, char* argv[])
     QObject::connect(&form.windows(), &WindowList::allUnloaded, &app, &QCoreApplication::quit);
     installShutdownHandlers(form);
 
-    switch (form.Form_Load(mode)) {
+    const LoadOutcome outcome = form.Form_Load(mode);
+    if (terminationRequested()) {
+        return 0;
+    }
+    switch (outcome) {
     case LoadOutcome::Quit:
         return 0;
     case LoadOutcome::ShowMain:

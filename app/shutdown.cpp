@@ -15,6 +15,7 @@ namespace plandeck {
 namespace {
 
 int g_signalPipe[2] = {-1, -1};
+bool g_terminationRequested = false;
 
 void onTerminationSignal(int)
 {
@@ -23,6 +24,11 @@ void onTerminationSignal(int)
 }
 
 } // namespace
+
+bool terminationRequested()
+{
+    return g_terminationRequested;
+}
 
 void installShutdownHandlers(Form1& form)
 {
@@ -37,8 +43,11 @@ void installShutdownHandlers(Form1& form)
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
         char byte;
         [[maybe_unused]] const ssize_t ignored = ::read(g_signalPipe[1], &byte, 1);
+        g_terminationRequested = true;
         form.closeForShutdown();
-        QCoreApplication::quit();
+        // exit() rather than quit(): it also ends the welcome message's own
+        // event loop, which runs before the main one.
+        QCoreApplication::exit(0);
     });
     struct sigaction action
     {

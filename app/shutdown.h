@@ -9,4 +9,9 @@ class Form1;
 // handler only writes a byte to a pipe; the work runs in the event loop.
 void installShutdownHandlers(Form1& form);
 
+// True once a termination signal has been handled. A signal that arrives
+// while the welcome message waits ends that wait, before the main event loop
+// runs; start-up then checks this and ends instead of showing the window.
+bool terminationRequested();
+
 } // namespace plandeck
