@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -334,7 +335,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         const Int16 n = GetIndex(d, month, year);
         NoteBox* box = Text1[std::size_t(n)];
         // A note that could not be saved stays in its box, not the old file.
-        if (n != m_unsavedIndex) {
+        if (!box->isEdited()) {
             box->showNote(GetData(d, month, year), GetFileName(d, month, year));
         }
         Command4[std::size_t(n)]->setText(QString::number(d));
@@ -406,25 +407,22 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     const Int16 day = GetDay(Index, month, year);
     NoteBox* box = Text1[std::size_t(Index)];
     // Nothing to save for a cell without a day, for a note kept as it is
-    // (unreadable or too large), or for a box the user has not changed since it was loaded or
-    // saved: rewriting it could only overwrite a newer file.
-    if (day == 0 || !box->isEditable() || (!box->isEdited() && Index != m_unsavedIndex)) {
+    // (unreadable or too large), or for a box the user has not changed since
+    // it was loaded or saved: rewriting it could only overwrite a newer file.
+    // Once the window has unloaded, a note the user chose to discard stays so.
+    if (m_unloaded || day == 0 || !box->isEditable() || !box->isEdited()) {
         return true;
     }
     const QByteArray bytes = box->noteBytes();
     const StoreResult result =
         bytes.isEmpty() ? DeleteData(day, month, year) : UpdateData(day, month, year, bytes);
     if (!result.isOk()) {
-        m_unsavedIndex = Index;
         m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
                                        "in its box and is saved again at the next chance.")
                             .arg(dayHeading(day, month, year), result.error));
         return false;
     }
     box->markSaved(bytes);
-    if (m_unsavedIndex == Index) {
-        m_unsavedIndex = 0;
-    }
     return true;
 }
 
@@ -459,21 +457,34 @@ void Form1::Timer1_Timer()
 
 void Form1::saveEditedNote()
 {
-    if (EditIndex != 0) {
-        UpdateDay(EditIndex, M, y);
-    } else {
-        savePendingNote();
-    }
+    savePendingNotes();
 }
 
-bool Form1::savePendingNote()
+bool Form1::savePendingNotes()
 {
-    return m_unsavedIndex == 0 || UpdateDay(m_unsavedIndex, M, y);
+    // The box being edited, and any box whose save failed earlier: a box
+    // counts as edited until its text is saved.
+    if (Text1[kGridCells] == nullptr) {
+        return true; // the load handler has not built the grid yet
+    }
+    bool allSaved = true;
+    for (Int16 i = 1; i <= kGridCells; ++i) {
+        if (Text1[std::size_t(i)]->isEdited()) {
+            allSaved = UpdateDay(i, M, y) && allSaved;
+        }
+    }
+    return allSaved;
+}
+
+bool Form1::hasUnsavedNotes() const
+{
+    return std::any_of(Text1.begin() + 1, Text1.end(),
+                       [](const NoteBox* box) { return box != nullptr && box->isEdited(); });
 }
 
 void Form1::stepMonth(int delta)
 {
-    if (!savePendingNote()) {
+    if (!savePendingNotes()) {
         return;
     }
     // The year is 16 bits wide; the month buttons stop at its ends.
@@ -494,7 +505,7 @@ void Form1::stepMonth(int delta)
 
 void Form1::stepYear(int delta)
 {
-    if (!savePendingNote()) {
+    if (!savePendingNotes()) {
         return;
     }
     const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
@@ -561,7 +572,7 @@ void Form1::Command3_Click()
 {
     // A click has saved the edited note on focus loss; a shortcut has saved
     // it explicitly. A note that still cannot be saved would be missing.
-    if (!savePendingNote()) {
+    if (!savePendingNotes()) {
         return;
     }
     const ReportPage page = buildReport(M, y);
@@ -599,7 +610,7 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
     if (EditIndex != 0) {
         Text1_LostFocus(EditIndex);
     }
-    if (!savePendingNote() && askBeforeDiscarding &&
+    if (!savePendingNotes() && askBeforeDiscarding &&
         !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
                                            "and lose the text of that note?"))) {
         return false;

@@ -68,7 +68,8 @@ public:
     frmAbout* aboutWindow() const { return m_about.get(); }
     const FormLayout& layoutInTwips() const { return m_layout; }
     TwipsRect imageTwips() const { return m_image1Twips; }
-    Int16 unsavedIndex() const { return m_unsavedIndex; }
+    // Typed text that has not reached its file yet (a save failed).
+    bool hasUnsavedNotes() const;
 
     // Controls, named as the rest of the program knows them. Element 0 of
     // each array is the hidden template; the grid uses 1 to 35.
@@ -107,9 +108,9 @@ private:
     void setToday(const QDate& today);
     bool Form_Unload(bool askBeforeDiscarding);
     void colourCell(Int16 index, Int16 day, Int16 month, Int16 year);
-    // Retries a save that failed earlier; false while the note still cannot
-    // be saved, so the caller keeps the box's text on screen.
-    bool savePendingNote();
+    // Saves every box with unsaved text; false while one cannot be saved, so
+    // that the caller keeps that text on screen instead of replacing it.
+    bool savePendingNotes();
     void stepMonth(int delta);
     void stepYear(int delta);
     void showSteppedMonth();
@@ -125,8 +126,6 @@ private:
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     QTimer* m_dateWatch = nullptr;
-    // Cell whose last save failed; its box keeps the text until a save works.
-    Int16 m_unsavedIndex = 0;
     bool m_unloaded = false;
 };
 

@@ -198,9 +198,30 @@ TEST_F(Editing, FailedSaveKeepsTheTextAndTriesAgain)
     QFile::remove("data");
     form->Timer1_Timer();
     EXPECT_EQ(readFile(kNote5), QByteArray("precious"));
-    EXPECT_EQ(form->unsavedIndex(), 0);
+    EXPECT_FALSE(form->hasUnsavedNotes());
     click(form->Command1);
     EXPECT_EQ(form->M, 1);
+}
+
+// Every box whose save failed is remembered, not only the last one.
+TEST_F(Editing, TwoFailedSavesAreBothKept)
+{
+    QDir().mkpath("data/2007-12-05.txt");
+    QDir().mkpath("data/2007-12-06.txt");
+    const auto form = openForm();
+    typeInto(*form, 5, QStringLiteral("fifth"));
+    typeInto(*form, 6, QStringLiteral("sixth"));
+    click(form->Command7);
+    QDir().rmdir("data/2007-12-06.txt");
+    form->Timer1_Timer();
+    EXPECT_EQ(readFile("data/2007-12-06.txt"), QByteArray("sixth"));
+    click(form->Command1);
+    EXPECT_EQ(form->M, 12) << "the 5th is still unsaved";
+    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), QStringLiteral("fifth"));
+    QDir().rmdir("data/2007-12-05.txt");
+    click(form->Command1);
+    EXPECT_EQ(form->M, 1);
+    EXPECT_EQ(readFile("data/2007-12-05.txt"), QByteArray("fifth"));
 }
 
 TEST_F(Editing, ClosingWithAnUnsavableNoteAsksFirst)

@@ -121,6 +121,7 @@ TEST_F(Navigation, ZoomChangesEveryNoteBoxByOnePoint)
         EXPECT_EQ(form->Text1[i]->font().pointSizeF(), 12.0) << "hidden ones too: " << i;
     }
     EXPECT_EQ(form->Text1[0]->font().pointSizeF(), 9.0);
+    EXPECT_FALSE(form->hasUnsavedNotes()) << "a font change is no edit";
     EXPECT_EQ(form->Command4[7]->font().pointSizeF(), 8.25) << "day buttons keep their size";
     click(form->Command8);
     EXPECT_EQ(form->Text1[1]->font().pointSizeF(), 11.0);
