@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
 {
     // The run mode comes from the raw arguments: QApplication removes the
     // arguments it understands itself.
+    catchTerminationSignals();
     const RunMode mode = runModeFromArguments(argc, argv);
 
     // `plandeck` has usually decided this already; started directly, this

@@ -30,15 +30,34 @@ bool terminationRequested()
     return g_terminationRequested;
 }
 
+void catchTerminationSignals()
+{
+    if (g_signalPipe[0] >= 0 ||
+        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+        return;
+    }
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+}
+
 void installShutdownHandlers(Form1& form)
 {
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.saveEditedNote(); });
 
-    if (g_signalPipe[0] < 0 &&
-        ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+    catchTerminationSignals();
+    if (g_signalPipe[1] < 0) {
         return;
     }
+    // A signal caught before this point is waiting in the pipe and is
+    // handled as soon as the event loop runs.
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &form);
     QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
         char byte;
@@ -49,15 +68,6 @@ void installShutdownHandlers(Form1& form)
         // event loop, which runs before the main one.
         QCoreApplication::exit(0);
     });
-    struct sigaction action
-    {
-    };
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(signalNumber, &action, nullptr);
-    }
 }
 
 } // namespace plandeck

@@ -9,6 +9,11 @@ class Form1;
 // handler only writes a byte to a pipe; the work runs in the event loop.
 void installShutdownHandlers(Form1& form);
 
+// Catches the termination signals from here on; installShutdownHandlers acts
+// on any that arrived meanwhile. Called first thing at start-up, so that a
+// signal during the start does not kill the program unsaved.
+void catchTerminationSignals();
+
 // True once a termination signal has been handled. A signal that arrives
 // while the welcome message waits ends that wait, before the main event loop
 // runs; start-up then checks this and ends instead of showing the window.
