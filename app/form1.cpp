@@ -286,8 +286,8 @@ void Form1::setToday(const QDate& today)
 
 void Form1::checkToday()
 {
-    if (Text1[kGridCells] == nullptr) {
-        return; // the load handler has not built the grid yet
+    if (!isGridBuilt()) {
+        return;
     }
     const QDate today = m_services.today();
     if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth &&
@@ -348,7 +348,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (Text1[kGridCells] != nullptr) {
+    if (isGridBuilt()) {
         Form_Resize();
     }
 }

@@ -117,6 +117,13 @@ private:
     void zoomNotes(float step);
     void placeControls();
     void setDayButtonHighlight(Int16 Index, bool editing);
+    // The load handler builds the headers and note boxes; timers and events
+    // that come earlier (the welcome message waits in an event loop of its
+    // own) find no grid yet.
+    bool isGridBuilt() const { return Text1[kGridCells] != nullptr; }
+    // Loaded from the end of the load handler until the unload handler has
+    // run; a closing window saves nothing more.
+    bool isLoaded() const { return m_windows.contains(this); }
 
     Services m_services;
     WindowList m_windows;
@@ -126,7 +133,6 @@ private:
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     QTimer* m_dateWatch = nullptr;
-    bool m_unloaded = false;
 };
 
 } // namespace plandeck

@@ -20,19 +20,19 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     // (unreadable or too large), or for a box the user has not changed since
     // it was loaded or saved: rewriting it could only overwrite a newer file.
     // Once the window has unloaded, a note the user chose to discard stays so.
-    if (m_unloaded || day == 0 || !box->isEditable() || !box->isEdited()) {
+    if (!isLoaded() || day == 0 || !box->isEditable() || !box->isEdited()) {
         return true;
     }
-    const QByteArray bytes = box->noteBytes();
-    const StoreResult result =
-        bytes.isEmpty() ? DeleteData(day, month, year) : UpdateData(day, month, year, bytes);
+    NoteSnapshot note = box->snapshot();
+    const StoreResult result = note.bytes.isEmpty() ? DeleteData(day, month, year)
+                                                    : UpdateData(day, month, year, note.bytes);
     if (!result.isOk()) {
         m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
                                        "in its box and is saved again at the next chance.")
                             .arg(dayHeading(day, month, year), result.error));
         return false;
     }
-    box->markSaved(bytes);
+    box->markSaved(std::move(note));
     return true;
 }
 
@@ -74,8 +74,8 @@ bool Form1::savePendingNotes()
 {
     // The box being edited, and any box whose save failed earlier: a box
     // counts as edited until its text is saved.
-    if (Text1[kGridCells] == nullptr) {
-        return true; // the load handler has not built the grid yet
+    if (!isGridBuilt()) {
+        return true;
     }
     bool allSaved = true;
     for (Int16 i = 1; i <= kGridCells; ++i) {
@@ -88,8 +88,8 @@ bool Form1::savePendingNotes()
 
 bool Form1::hasUnsavedNotes() const
 {
-    return std::any_of(Text1.begin() + 1, Text1.end(),
-                       [](const NoteBox* box) { return box != nullptr && box->isEdited(); });
+    return isGridBuilt() && std::any_of(Text1.begin() + 1, Text1.end(),
+                                        [](const NoteBox* box) { return box->isEdited(); });
 }
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)
@@ -103,7 +103,6 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
         return false;
     }
     cleanUpReports();
-    m_unloaded = true;
     m_windows.remove(this);
     m_windows.unloadAll();
     return true;
@@ -111,7 +110,7 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (m_unloaded || !m_windows.contains(this)) {
+    if (!isLoaded()) {
         event->accept();
         return;
     }
@@ -124,7 +123,7 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::closeForShutdown()
 {
-    if (!m_unloaded && m_windows.contains(this)) {
+    if (isLoaded()) {
         Form_Unload(false);
         hide();
     }

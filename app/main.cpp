@@ -2,24 +2,17 @@
 #include "app/shutdown.h"
 
 #include <QApplication>
-#include <QDate>
 
 using namespace plandeck;
 
 int main(int argc, char* argv[])
 {
-    // The run mode comes from the raw arguments: QApplication removes the
-    // arguments it understands itself.
     catchTerminationSignals();
+    // The run mode comes from the raw arguments: QApplication removes the
+    // arguments it understands itself. `plandeck` has already ended a reminder
+    // run with nothing to show; the load handler decides it again when this
+    // program is started directly.
     const RunMode mode = runModeFromArguments(argc, argv);
-
-    // `plandeck` has usually decided this already; started directly, this
-    // program too ends a reminder run with nothing to show before it
-    // connects to the window system.
-    const QDate today = QDate::currentDate();
-    if (mode == RunMode::Remind && nothingToRemind(today.day(), today.month(), today.year())) {
-        return 0;
-    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plandeck"));

@@ -83,26 +83,32 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
     const bool wasEditable = m_editable;
     m_editable = true;
     setReadOnly(false);
-    if (wasEditable && sameNote && note.bytes == noteBytes()) {
-        m_loadedBytes = note.bytes;
-        m_loadedText = toPlainText();
-        m_edited = false;
-        return;
+    if (wasEditable && sameNote) {
+        NoteSnapshot current = snapshot();
+        if (current.bytes == note.bytes) {
+            markSaved(std::move(current));
+            return;
+        }
     }
     m_loadedBytes = note.bytes;
     setTextUnedited(displayText(note.bytes));
 }
 
-QByteArray NoteBox::noteBytes() const
+NoteSnapshot NoteBox::snapshot() const
 {
-    const QString text = toPlainText();
-    return text == m_loadedText ? m_loadedBytes : storedBytes(text);
+    // Unedited, the text is the loaded text: no need to read the document.
+    if (!m_edited) {
+        return {m_loadedText, m_loadedBytes};
+    }
+    QString text = toPlainText();
+    QByteArray bytes = text == m_loadedText ? m_loadedBytes : storedBytes(text);
+    return {std::move(text), std::move(bytes)};
 }
 
-void NoteBox::markSaved(const QByteArray& bytes)
+void NoteBox::markSaved(NoteSnapshot saved)
 {
-    m_loadedBytes = bytes;
-    m_loadedText = toPlainText();
+    m_loadedText = std::move(saved.text);
+    m_loadedBytes = std::move(saved.bytes);
     m_edited = false;
 }
 

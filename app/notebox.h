@@ -13,6 +13,12 @@
 
 namespace plandeck {
 
+struct NoteSnapshot
+{
+    QString text;
+    QByteArray bytes;
+};
+
 class NoteBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -34,13 +40,15 @@ public:
     // a box shows why, is read-only and never saves.
     bool isEditable() const { return m_editable; }
 
-    // The bytes to store: the loaded bytes when the text is what was loaded,
-    // otherwise the text with CR LF line breaks in Windows-1252.
-    QByteArray noteBytes() const;
+    // The text and the bytes a save writes, read together so that the text
+    // is taken from the document once: the loaded bytes while the text is
+    // what was loaded, otherwise the text with CR LF line breaks in
+    // Windows-1252.
+    NoteSnapshot snapshot() const;
 
-    // After a successful save: the saved bytes are the new baseline and the
+    // After a successful save: the saved snapshot is the new baseline and the
     // box counts as unedited until the user types again.
-    void markSaved(const QByteArray& bytes);
+    void markSaved(NoteSnapshot saved);
 
 Q_SIGNALS:
     void focusGained(int index);
