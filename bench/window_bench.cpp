@@ -41,6 +41,7 @@ public:
     explicit Planner(benchmark::State& state) : m_state(state) {}
 
     bool folderReady() { return m_folder.isValid() || fail("cannot create the working folder"); }
+    benchmark::State& state() { return m_state; }
 
     bool open(bool activate = false)
     {
@@ -125,6 +126,28 @@ bool warmUpNavigation(Planner& planner, bool& forward)
     return planner.form->M == kMonth || planner.fail("< Prev Month did not come back");
 }
 
+// Opens the window on notes the caller has written, checks that the given
+// day shows at least minimumShown characters, and times month steps.
+void runNavigation(Planner& planner, Int16 checkedDay, qsizetype minimumShown, const char* label)
+{
+    if (!planner.open()) {
+        return;
+    }
+    if (planner.boxOf(checkedDay)->toPlainText().size() < minimumShown) {
+        planner.fail("the notes are not shown");
+        return;
+    }
+    bool forward = true;
+    if (!warmUpNavigation(planner, forward)) {
+        return;
+    }
+    benchmark::State& state = planner.state();
+    for (auto _ : state) {
+        navigationStep(*planner.form, forward);
+    }
+    state.SetLabel(label);
+}
+
 void BM_Navigation(benchmark::State& state)
 {
     Planner planner(state);
@@ -137,21 +160,7 @@ void BM_Navigation(benchmark::State& state)
             return;
         }
     }
-    if (!planner.open()) {
-        return;
-    }
-    if (planner.boxOf(1)->toPlainText().isEmpty()) {
-        planner.fail("the note of day 1 is not shown");
-        return;
-    }
-    bool forward = true;
-    if (!warmUpNavigation(planner, forward)) {
-        return;
-    }
-    for (auto _ : state) {
-        navigationStep(*planner.form, forward);
-    }
-    state.SetLabel("1 KB notes, step + paint");
+    runNavigation(planner, 1, 1, "1 KB notes, step + paint");
 }
 
 // One timed step of the resize benchmark: the window takes the other size and
@@ -206,21 +215,7 @@ void BM_LargeNoteNavigation(benchmark::State& state)
         planner.fail("cannot write the note");
         return;
     }
-    if (!planner.open()) {
-        return;
-    }
-    if (planner.boxOf(kLargeNoteDay)->toPlainText().size() < kLargeNote * 9 / 10) {
-        planner.fail("the large note is not shown");
-        return;
-    }
-    bool forward = true;
-    if (!warmUpNavigation(planner, forward)) {
-        return;
-    }
-    for (auto _ : state) {
-        navigationStep(*planner.form, forward);
-    }
-    state.SetLabel("one 1 MB note, step + paint");
+    runNavigation(planner, kLargeNoteDay, kLargeNote * 9 / 10, "one 1 MB note, step + paint");
 }
 
 // One timed step of the typing benchmark: a key typed into the box and the

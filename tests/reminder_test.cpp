@@ -14,7 +14,8 @@ namespace {
 class Reminder : public WindowTest
 {
 protected:
-    // Reminder mode with last year's note and an old report in the folder.
+    // Reminder mode with last year's note and an old report in the folder;
+    // `ended` counts the times the program would end.
     std::unique_ptr<Form1> openReminder()
     {
         writeFile("data/2006-12-05.txt", "B");
@@ -22,8 +23,11 @@ protected:
         auto form = std::make_unique<Form1>(services());
         EXPECT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::ShowReminder);
         showAndActivate(*form->reminderWindow());
+        QObject::connect(&form->windows(), &WindowList::allUnloaded, [this] { ++ended; });
         return form;
     }
+
+    int ended = 0;
 };
 
 TEST_F(Reminder, NothingToShowEndsAtOnce)
@@ -86,8 +90,6 @@ TEST_F(Reminder, BringUpShowsTodaysMonthAndClosingTheMainWindowEndsAll)
 {
     auto form = openReminder();
     Form3* reminder = form->reminderWindow();
-    int ended = 0;
-    QObject::connect(&form->windows(), &WindowList::allUnloaded, [&ended] { ++ended; });
 
     click(reminder->Command1);
     EXPECT_FALSE(reminder->isVisible());
@@ -106,8 +108,6 @@ TEST_F(Reminder, CloseEndsTheProgramAndRunsTheMainWindowsClosingSteps)
 {
     auto form = openReminder();
     Form3* reminder = form->reminderWindow();
-    int ended = 0;
-    QObject::connect(&form->windows(), &WindowList::allUnloaded, [&ended] { ++ended; });
     click(reminder->Command2);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(form->windows().count(), 0);
