@@ -205,14 +205,18 @@ void BM_Resize(benchmark::State& state)
     state.SetLabel("1 KB notes, resize + events + repaint");
 }
 
+// The working folder with one 1 MB note on kLargeNoteDay.
+bool writeLargeNote(Planner& planner)
+{
+    return planner.folderReady() &&
+           (writeNote(kLargeNoteDay, kMonth, kYear, makeNote(kLargeNote, NoteKind::Plain, 1)) ||
+            planner.fail("cannot write the note"));
+}
+
 void BM_LargeNoteNavigation(benchmark::State& state)
 {
     Planner planner(state);
-    if (!planner.folderReady()) {
-        return;
-    }
-    if (!writeNote(kLargeNoteDay, kMonth, kYear, makeNote(kLargeNote, NoteKind::Plain, 1))) {
-        planner.fail("cannot write the note");
+    if (!writeLargeNote(planner)) {
         return;
     }
     runNavigation(planner, kLargeNoteDay, kLargeNote * 9 / 10, "one 1 MB note, step + paint");
@@ -229,11 +233,7 @@ void BM_LargeNoteNavigation(benchmark::State& state)
 void BM_LargeNoteTyping(benchmark::State& state)
 {
     Planner planner(state);
-    if (!planner.folderReady()) {
-        return;
-    }
-    if (!writeNote(kLargeNoteDay, kMonth, kYear, makeNote(kLargeNote, NoteKind::Plain, 1))) {
-        planner.fail("cannot write the note");
+    if (!writeLargeNote(planner)) {
         return;
     }
     if (!planner.open(true)) {
