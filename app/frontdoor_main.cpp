@@ -1,4 +1,4 @@
-#include "app/frontdoor.h"
+#include "startup/frontdoor.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "app/form1.h"
-#include "app/shutdown.h"
+#include "windows/form1.h"
+#include "windows/shutdown.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #include "bench/benchsupport.h"
 
-#include "notes/notestore.h"
+#include "core/notes/notestore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
-#include "reminder/digest.h"
-#include "report/report.h"
+#include "core/reminder/digest.h"
+#include "core/report/report.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
-#include "app/form1.h"
-#include "app/notebox.h"
+#include "windows/form1.h"
+#include "windows/notebox.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "calendar/calendar.h"
+#include "core/calendar/calendar.h"
 
 #include "qtprinters.h"
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "notes/codepage.h"
+#include "core/notes/codepage.h"
 
 #include "workfolder.h"
 

@@ -1,4 +1,4 @@
-#include "notes/notestore.h"
+#include "core/notes/notestore.h"
 
 #include "workfolder.h"
 

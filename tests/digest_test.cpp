@@ -1,6 +1,6 @@
-#include "reminder/digest.h"
+#include "core/reminder/digest.h"
 
-#include "notes/notestore.h"
+#include "core/notes/notestore.h"
 #include "workfolder.h"
 
 #include <sys/stat.h>

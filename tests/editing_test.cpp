@@ -6,7 +6,7 @@
 #include <csignal>
 #include <sys/stat.h>
 
-#include "app/shutdown.h"
+#include "windows/shutdown.h"
 
 using namespace plandeck;
 

@@ -1,4 +1,4 @@
-#include "app/formlayout.h"
+#include "core/layout/formlayout.h"
 
 #include "qtprinters.h"
 

@@ -1,6 +1,6 @@
-#include "report/report.h"
+#include "core/report/report.h"
 
-#include "notes/notestore.h"
+#include "core/notes/notestore.h"
 #include "workfolder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/frontdoor.h"
+#include "startup/frontdoor.h"
 
-#include "reminder/digest.h"
+#include "core/reminder/digest.h"
 #include "workfolder.h"
 
 #include <QDir>

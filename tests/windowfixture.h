@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/notebox.h"
+#include "windows/form1.h"
+#include "windows/notebox.h"
 #include "workfolder.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 // Writes notes with every kind of character the report escapes into the
 // working folder, then the report of their month, and prints its path.
-#include "notes/notestore.h"
-#include "report/report.h"
+#include "core/notes/notestore.h"
+#include "core/report/report.h"
 
 #include <QRandomGenerator>
 #include <cstdio>

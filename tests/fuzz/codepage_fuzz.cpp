@@ -1,6 +1,6 @@
 // Any bytes read as a note and written back give the same bytes, and any
 // text the box can hold encodes to one byte per character it shows.
-#include "notes/codepage.h"
+#include "core/notes/codepage.h"
 
 #include <cstdint>
 #include <cstdlib>

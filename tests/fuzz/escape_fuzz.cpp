@@ -3,7 +3,7 @@
 // tags are the <br> made of CR LF pairs, every & starts one of our entities,
 // and decoding the HTML gives back what the user typed (tabs as eight
 // non-breaking blanks, pairs of blanks as one non-breaking and one blank).
-#include "report/report.h"
+#include "core/report/report.h"
 
 #include <cstdint>
 #include <cstdlib>

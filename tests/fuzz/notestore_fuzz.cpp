@@ -1,6 +1,6 @@
 // Whatever bytes a note file holds, the store reads exactly those bytes, and
 // saving them again writes exactly those bytes.
-#include "notes/notestore.h"
+#include "core/notes/notestore.h"
 
 #include <QDir>
 #include <QFile>

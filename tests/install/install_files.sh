@@ -60,8 +60,8 @@ check_install() {
     cmp -s "$source/scripts/plandeck-launcher" "$root/bin/plandeck-launcher" \
         || fail "bin/plandeck-launcher differs from scripts/plandeck-launcher"
     icon="$root/share/icons/hicolor/48x48/apps/$id.png"
-    cmp -s "$source/app/images/plandeck-48.png" "$icon" \
-        || fail "the icon differs from app/images/plandeck-48.png"
+    cmp -s "$source/windows/images/plandeck-48.png" "$icon" \
+        || fail "the icon differs from windows/images/plandeck-48.png"
     [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
         || fail "the icon is no PNG"
     cmp -s "$source/packaging/$id.metainfo.xml" "$root/share/metainfo/$id.metainfo.xml" \

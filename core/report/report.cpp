@@ -1,0 +1,187 @@
+#include "core/report/report.h"
+
+#include "core/notes/codepage.h"
+#include "core/notes/notestore.h"
+#include "core/notes/posixfile.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plandeck {
+
+namespace {
+
+const QString kTempFolder = QStringLiteral("temp");
+constexpr char kPageStart[] = "<html><head></head><body>";
+constexpr char kPageEnd[] = "</body></html>";
+constexpr int kNameLetters = 32;
+
+// A float from 0 up to but not including 1. Converting a double to float can
+// round 0.99999999 up to 1.0, which would give High + 1, so take 24 bits.
+float nextUnitFloat(QRandomGenerator& generator)
+{
+    return float(generator.generate() >> 8) * (1.0f / 16777216.0f);
+}
+
+} // namespace
+
+void appendEscapedNote(QByteArray& html, const QByteArray& note)
+{
+    // One pass that gives the same bytes as the seven replacements applied in
+    // turn: none of them creates text that a later one would match, so each
+    // byte of the note can be decided on its own (pairs of blanks and CR LF
+    // pairs taken from the left).
+    const char* const begin = note.constData();
+    const char* const end = begin + note.size();
+    const char* plain = begin; // start of the bytes not yet copied
+    for (const char* p = begin; p < end; ++p) {
+        const char* replacement = nullptr;
+        const char* next = p + 1;
+        switch (*p) {
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '\t':
+            replacement = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case ' ':
+            if (next < end && *next == ' ') {
+                replacement = "&nbsp; ";
+                ++next;
+            }
+            break;
+        case '\r':
+            if (next < end && *next == '\n') {
+                replacement = "<br>";
+                ++next;
+            }
+            break;
+        default:
+            break;
+        }
+        if (replacement != nullptr) {
+            html.append(plain, p - plain).append(replacement);
+            plain = next;
+            p = next - 1;
+        }
+    }
+    html.append(plain, end - plain);
+}
+
+QByteArray escapeNote(const QByteArray& note)
+{
+    QByteArray html;
+    html.reserve(note.size() + note.size() / 2);
+    appendEscapedNote(html, note);
+    return html;
+}
+
+QByteArray reportHeading(Int16 day, Int16 month, Int16 year)
+{
+    return "<hr><b>" + toCodePage(dayHeading(day, month, year)) + "</b><br>";
+}
+
+ReportPage buildReport(Int16 month, Int16 year)
+{
+    ReportPage page;
+    page.html = kPageStart;
+    const Int16 days = GetDaysInMonth(month, year);
+    for (Int16 d = 1; d <= days; ++d) {
+        const NoteRead note = GetData(d, month, year);
+        if (!note.isReadable()) {
+            return {{}, note.error};
+        }
+        if (!note.bytes.isEmpty()) {
+            // Escaping grows a typical note by less than half.
+            page.html.reserve(page.html.size() + note.bytes.size() * 3 / 2 + 64);
+            page.html += reportHeading(d, month, year);
+            appendEscapedNote(page.html, note.bytes);
+        }
+    }
+    page.html += kPageEnd;
+    return page;
+}
+
+std::int32_t Rand(std::int32_t Low, std::int32_t High, QRandomGenerator& generator)
+{
+    const float r = nextUnitFloat(generator);
+    // 64 bits: High - Low + 1 cannot overflow for any pair of 32-bit bounds.
+    const std::int64_t n = std::int64_t(High) - std::int64_t(Low) + 1;
+    return std::int32_t(std::floor(double(n) * double(r)) + double(Low));
+}
+
+QString reportFileName(QRandomGenerator& generator)
+{
+    QString letters;
+    letters.reserve(kNameLetters);
+    for (int i = 0; i < kNameLetters; ++i) {
+        letters.append(QChar(Rand(65, 90, generator)));
+    }
+    return kTempFolder + QStringLiteral("/report-") + letters + QStringLiteral(".htm");
+}
+
+ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
+{
+    if (::mkdir(nativePath(kTempFolder).constData(), 0777) != 0 && errno != EEXIST) {
+        return {
+            {},
+            QStringLiteral("Cannot create the folder %1: %2").arg(kTempFolder, errorText(errno))};
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = reportFileName(generator);
+        const QByteArray native = nativePath(path);
+        UniqueFd fd(
+            ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!fd.isValid()) {
+            if (errno == EEXIST) {
+                continue; // taken by a file or link of that name: draw again
+            }
+            return {{}, QStringLiteral("Cannot create %1: %2").arg(path, errorText(errno))};
+        }
+        int error = writeAll(fd.get(), html);
+        if (error == 0) {
+            error = fd.close();
+        }
+        if (error != 0) {
+            ::unlink(native.constData());
+            return {{}, QStringLiteral("Cannot write %1: %2").arg(path, errorText(error))};
+        }
+        return {path, {}};
+    }
+    return {{}, QStringLiteral("Cannot find a free report name in %1").arg(kTempFolder)};
+}
+
+int cleanUpReports()
+{
+    const QDir folder(kTempFolder);
+    int deleted = 0;
+    const QStringList names = folder.entryList({QStringLiteral("report-*.htm")},
+                                               QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& name : names) {
+        const QByteArray path = nativePath(folder.filePath(name));
+        struct stat st
+        {
+        };
+        if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::unlink(path.constData()) == 0) {
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+} // namespace plandeck

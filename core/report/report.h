@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/calendar/calendar.h"
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class QRandomGenerator;
+
+// The month report: an HTML page with every note of a month, each under its
+// day's heading, written as Windows-1252 bytes to temp/report-<32 letters>.htm.
+
+namespace plandeck {
+
+// A note made safe for HTML, in seven replacements applied in this order:
+// & first (so later entities stay intact), tab, two blanks, ", >, <, and CR LF
+// last (so its <br> survives the escaping of <).
+QByteArray escapeNote(const QByteArray& note);
+void appendEscapedNote(QByteArray& html, const QByteArray& note);
+
+// "<hr><b>5-December-2007 Wednesday</b><br>"
+QByteArray reportHeading(Int16 day, Int16 month, Int16 year);
+
+struct ReportPage
+{
+    QByteArray html;
+    QString error; // set when a note could not be read; html is then empty
+};
+
+// The whole page of a month, reading each day's note from the store.
+ReportPage buildReport(Int16 month, Int16 year);
+
+// A whole number from Low to High inclusive, drawn from the generator.
+std::int32_t Rand(std::int32_t Low, std::int32_t High, QRandomGenerator& generator);
+
+// "temp/report-" + 32 capital letters + ".htm"
+QString reportFileName(QRandomGenerator& generator);
+
+struct ReportFile
+{
+    QString path; // relative path of the written report
+    QString error;
+};
+
+// Creates temp/ when needed and writes the page to a new file of a freshly
+// drawn name; never overwrites or follows an existing file or link. A failed
+// write removes the partial file.
+ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator);
+
+// Deletes every regular file temp/report-*.htm; anything else, and files
+// that cannot be deleted, are left alone. Returns the number deleted.
+int cleanUpReports();
+
+} // namespace plandeck

@@ -1,0 +1,527 @@
+#include "windows/form1.h"
+
+#include "windows/frmabout.h"
+#include "windows/notebox.h"
+#include "core/notes/notestore.h"
+#include "core/reminder/digest.h"
+#include "windows/form3.h"
+#include "core/report/report.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace plandeck {
+
+namespace {
+
+const QString kWelcomeMarker = QStringLiteral("ft.txt");
+const QString kProgramTitle = QStringLiteral("Plandeck");
+constexpr int kTimerInterval = 65535;
+constexpr int kDateWatchInterval = 30 * 1000;
+constexpr float kSmallestNoteFont = 1;
+constexpr float kLargestNoteFont = 200;
+
+// Colours as 0x00BBGGRR.
+constexpr quint32 kGreyBack = 0x00EEEEEE;
+constexpr quint32 kTodayBack = 0x008888FF;
+constexpr quint32 kWeekendBack = 0x00FF8888;
+constexpr quint32 kWeekdayBack = 0x0088FF88;
+
+QColor fromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+void setBackColour(QWidget* widget, quint32 bgr)
+{
+    QPalette palette = widget->palette();
+    const QColor colour = fromBgr(bgr);
+    if (palette.color(QPalette::Base) != colour) {
+        palette.setColor(QPalette::Base, colour);
+        widget->setPalette(palette);
+    }
+}
+
+QFont namedFont(const QString& family, qreal points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString welcomeText()
+{
+    return QStringLiteral("Fill in deposit maturity dates,\r\n"
+                          "premium payment reminders,\r\n"
+                          "birthdays, anniversaries,\r\n"
+                          "project time lines,\r\n"
+                          "your daily work etc. in this\r\n"
+                          "simplest and greatest planner\r\n"
+                          "in the world.");
+}
+
+float twipsOf(int pixels)
+{
+    return float(pixels) * kTwipsPerPixel;
+}
+
+// Size of a control given in twips, in whole pixels.
+QSize pixelSize(float widthTwips, float heightTwips)
+{
+    return {toPixels(widthTwips), toPixels(heightTwips)};
+}
+
+} // namespace
+
+Form1::Form1(Services services, QWidget* parent) : QWidget(parent), m_services(std::move(services))
+{
+    createControls();
+    createShortcuts();
+}
+
+Form1::~Form1()
+{
+    // Boxes going away must not save into a half-destroyed window.
+    for (NoteBox* box : Text1) {
+        if (box != nullptr) {
+            disconnect(box, nullptr, this, nullptr);
+        }
+    }
+}
+
+void Form1::createControls()
+{
+    setWindowTitle(QStringLiteral("Plandeck 1.2"));
+    setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
+    resize(pixelSize(11910, 8520));
+    // Below this the top-row buttons are drawn over each other and rows get
+    // lower than a day button.
+    setMinimumSize(pixelSize(9035, 2180));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    auto makeButton = [this](const QString& caption, float widthTwips) {
+        auto* button = new QPushButton(caption, this);
+        button->resize(pixelSize(widthTwips, 255));
+        return button;
+    };
+    Command3 = makeButton(QStringLiteral("Print"), 495);
+    Command3->move(0, 0);
+    Command2 = makeButton(QStringLiteral("< Prev Month"), 1215);
+    Command1 = makeButton(QStringLiteral("Next Month >"), 1215);
+    Command10 = makeButton(QStringLiteral("< Yr"), 495);
+    Command11 = makeButton(QStringLiteral("Yr >"), 495);
+    Command7 = makeButton(QStringLiteral("+"), 255);
+    Command8 = makeButton(QStringLiteral("-"), 255);
+    Command8->setFont(namedFont(QStringLiteral("Courier New"), 8.25));
+    Command9 = makeButton(QStringLiteral("About"), 735);
+
+    Label1 = new QLabel(this);
+    Label1->setFont(namedFont(QStringLiteral("Arial"), 9, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->resize(pixelSize(1935, 255));
+
+    for (std::size_t i = 0; i < Command4.size(); ++i) {
+        auto* button = new QPushButton(this);
+        button->setFont(namedFont(QStringLiteral("Arial"), 8.25));
+        button->resize(pixelSize(375, 250));
+        // Clicking a day number does nothing and must not end an edit.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setVisible(i >= 1 && i <= kGridCells);
+        Command4[i] = button;
+    }
+
+    Text1[0] = new NoteBox(0, this);
+    Text1[0]->setFont(namedFont(QStringLiteral("Arial"), 9));
+    setBackColour(Text1[0], kGreyBack);
+    Text1[0]->hide();
+
+    Label3[0] = new QLabel(QStringLiteral("Label3"), this);
+    Label3[0]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Label3[0]->setAlignment(Qt::AlignCenter);
+    Label3[0]->setFrameShape(QFrame::Panel);
+    Label3[0]->setFrameShadow(QFrame::Raised);
+    Label3[0]->resize(Label3[0]->width(), toPixels(255));
+    Label3[0]->hide();
+
+    Image1 = new QLabel(this);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/plandeck/banner.gif")));
+    Image1->resize(pixelSize(1725, 825));
+    m_image1Twips = {0, 0, 1725, 825};
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    Timer1->start();
+
+    // Started when the grid exists: the welcome message waits in an event
+    // loop of its own while the load handler has not built the cells yet.
+    m_dateWatch = new QTimer(this);
+    m_dateWatch->setInterval(kDateWatchInterval);
+    connect(m_dateWatch, &QTimer::timeout, this, &Form1::checkToday);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command11, &QPushButton::clicked, this, &Form1::Command11_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+}
+
+void Form1::createShortcuts()
+{
+    // A shortcut leaves the focus where it is, so unlike a click it does not
+    // save the note being edited by itself.
+    auto bind = [this](QKeySequence keys, void (Form1::*handler)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, handler] {
+            saveEditedNote();
+            (this->*handler)();
+        });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &Form1::Command1_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &Form1::Command2_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), &Form1::Command11_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), &Form1::Command10_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Plus), &Form1::Command7_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::Command7_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form1::Command8_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_P), &Form1::Command3_Click);
+}
+
+LoadOutcome Form1::Form_Load(RunMode mode)
+{
+    if (QFileInfo(kWelcomeMarker).isFile()) {
+        m_services.showWelcome(kProgramTitle, welcomeText());
+        if (!QFile::remove(kWelcomeMarker)) {
+            m_services.warn(QStringLiteral("%1 could not be deleted; the welcome message will "
+                                           "show again at the next start.")
+                                .arg(kWelcomeMarker));
+        }
+    }
+    m_random.seed(QRandomGenerator::system()->generate());
+    EditIndex = 0;
+    DayFontSize = Int16(std::nearbyint(Command4[0]->font().pointSizeF()));
+    const QDate today = m_services.today();
+    EditDay = Int16(today.day());
+    y = Int16(today.year());
+    M = Int16(today.month());
+    TodayDay = EditDay;
+    TodayYear = y;
+    TodayMonth = QString::number(M);
+
+    LoadOutcome outcome = LoadOutcome::ShowMain;
+    if (mode == RunMode::Remind) {
+        const QString digest = reminderDigest(TodayDay, M, TodayYear);
+        if (digest.isEmpty()) {
+            return LoadOutcome::Quit;
+        }
+        hide();
+        m_form3 = std::make_unique<Form3>(m_windows, *this);
+        m_form3->setWindowTitle(reminderCaption(TodayDay, M, TodayYear));
+        m_form3->setDigest(digest);
+        m_form3->show();
+        outcome = LoadOutcome::ShowReminder;
+    }
+
+    static const std::array<QString, 8> kHeaders = {QString(),
+                                                    QStringLiteral("Sun"),
+                                                    QStringLiteral("Mon"),
+                                                    QStringLiteral("Tue"),
+                                                    QStringLiteral("Wed"),
+                                                    QStringLiteral("Thurs"),
+                                                    QStringLiteral("Fri"),
+                                                    QStringLiteral("Sat")};
+    for (std::size_t i = 1; i < Label3.size(); ++i) {
+        auto* label = new QLabel(kHeaders[i], this);
+        label->setFont(Label3[0]->font());
+        label->setAlignment(Label3[0]->alignment());
+        label->setFrameStyle(Label3[0]->frameStyle());
+        label->resize(Label3[0]->size());
+        label->hide();
+        Label3[i] = label;
+    }
+    for (int i = 1; i <= kGridCells; ++i) {
+        auto* box = new NoteBox(i, this);
+        box->setFont(Text1[0]->font());
+        box->setPalette(Text1[0]->palette());
+        box->resize(Text1[0]->size());
+        box->hide();
+        connect(box, &NoteBox::focusGained, this,
+                [this](int index) { Text1_GotFocus(Int16(index)); });
+        connect(box, &NoteBox::focusLost, this,
+                [this](int index) { Text1_LostFocus(Int16(index)); });
+        Text1[std::size_t(i)] = box;
+    }
+    // Day numbers sit on top of their boxes; the picture fills an empty cell.
+    for (int i = 1; i <= kGridCells; ++i) {
+        Command4[std::size_t(i)]->raise();
+    }
+    Image1->raise();
+    windows().add(this);
+    Command1->setFocus();
+    m_dateWatch->start();
+    return outcome;
+}
+
+void Form1::setToday(const QDate& today)
+{
+    TodayDay = Int16(today.day());
+    TodayYear = Int16(today.year());
+    TodayMonth = QString::number(today.month());
+}
+
+void Form1::checkToday()
+{
+    if (!isGridBuilt()) {
+        return;
+    }
+    const QDate today = m_services.today();
+    if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth &&
+        today.year() == TodayYear) {
+        return;
+    }
+    setToday(today);
+    const Int16 days = GetDaysInMonth(M, y);
+    for (Int16 d = 1; d <= days; ++d) {
+        colourCell(GetIndex(d, M, y), d, M, y);
+    }
+}
+
+void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
+{
+    const QString weekday = GetWkd(day, month, year);
+    quint32 colour = kWeekdayBack;
+    if (TodayMonth.toInt() == month && day == TodayDay && year == TodayYear) {
+        colour = kTodayBack;
+    } else if (weekday == QLatin1String("Saturday") || weekday == QLatin1String("Sunday")) {
+        colour = kWeekendBack;
+    }
+    setBackColour(Text1[std::size_t(index)], colour);
+}
+
+void Form1::ShowMonth(Int16 month, Int16 year)
+{
+    const Int16 days = GetDaysInMonth(month, year);
+    int emptyCells = 0;
+    for (Int16 i = 1; i <= kGridCells; ++i) {
+        if (GetDay(i, month, year) != 0) {
+            continue;
+        }
+        if (emptyCells < 1) {
+            m_image1Twips =
+                centreOn(m_layout.cells[std::size_t(i)], m_image1Twips.Width, m_image1Twips.Height);
+            Image1->move(toPixels(m_image1Twips.Left), toPixels(m_image1Twips.Top));
+            ++emptyCells;
+        }
+        Text1[std::size_t(i)]->hide();
+        Command4[std::size_t(i)]->hide();
+    }
+    for (Int16 d = 1; d <= days; ++d) {
+        const Int16 n = GetIndex(d, month, year);
+        NoteBox* box = Text1[std::size_t(n)];
+        // A note that could not be saved stays in its box, not the old file.
+        if (!box->isEdited()) {
+            box->showNote(GetData(d, month, year), GetFileName(d, month, year));
+        }
+        Command4[std::size_t(n)]->setText(QString::number(d));
+        colourCell(n, d, month, year);
+        box->show();
+        Command4[std::size_t(n)]->show();
+    }
+    Label1->setText(monthCaption(M, y));
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isGridBuilt()) {
+        Form_Resize();
+    }
+}
+
+void Form1::Form_Resize()
+{
+    LayoutInput in;
+    in.W = twipsOf(frameGeometry().width());
+    in.H = twipsOf(frameGeometry().height());
+    in.label1Width = twipsOf(Label1->width());
+    in.label1Height = twipsOf(Label1->height());
+    in.label3Height = twipsOf(Label3[0]->height());
+    in.command2Width = twipsOf(Command2->width());
+    in.command9Width = twipsOf(Command9->width());
+    in.command8Width = twipsOf(Command8->width());
+    in.command7Width = twipsOf(Command7->width());
+    in.command11Width = twipsOf(Command11->width());
+    in.command10Width = twipsOf(Command10->width());
+    in.command4Width = twipsOf(Command4[1]->width());
+    m_layout = computeFormLayout(in);
+    placeControls();
+    // The refill reloads every box; the one being edited is saved first so
+    // that nothing typed is lost (and it keeps its cursor, see NoteBox).
+    if (EditIndex != 0) {
+        UpdateDay(EditIndex, M, y);
+    }
+    ShowMonth(M, y);
+}
+
+void Form1::placeControls()
+{
+    Label1->move(toPixels(m_layout.label1Left), Label1->y());
+    Command1->move(toPixels(m_layout.command1Left), Command1->y());
+    Command2->move(toPixels(m_layout.command2Left), Command2->y());
+    Command9->move(toPixels(m_layout.command9Left), Command9->y());
+    Command8->move(toPixels(m_layout.command8Left), Command8->y());
+    Command7->move(toPixels(m_layout.command7Left), Command7->y());
+    Command11->move(toPixels(m_layout.command11Left), Command11->y());
+    Command10->move(toPixels(m_layout.command10Left), Command10->y());
+    for (std::size_t i = 1; i < Label3.size(); ++i) {
+        const QRect r = toPixels(m_layout.headers[i]);
+        Label3[i]->setGeometry(r.x(), r.y(), r.width(), Label3[i]->height());
+        Label3[i]->show();
+    }
+    for (std::size_t k = 1; k <= std::size_t(kGridCells); ++k) {
+        const QRect r = toPixels(m_layout.cells[k]);
+        Text1[k]->setGeometry(r);
+        // Pinned to the box's right edge in pixels, so the two always meet.
+        Command4[k]->move(r.x() + r.width() - Command4[k]->width(), r.y());
+    }
+}
+
+void Form1::stepMonth(int delta)
+{
+    if (!savePendingNotes()) {
+        return;
+    }
+    // The year is 16 bits wide; the month buttons stop at its ends.
+    const bool atEnd = (delta > 0 && M == 12 && y == std::numeric_limits<Int16>::max()) ||
+                       (delta < 0 && M == 1 && y == std::numeric_limits<Int16>::min());
+    if (!atEnd) {
+        M = Int16(M + delta);
+        if (M == 13) {
+            M = 1;
+            y = Int16(y + 1);
+        } else if (M == 0) {
+            M = 12;
+            y = Int16(y - 1);
+        }
+    }
+    showSteppedMonth();
+}
+
+void Form1::stepYear(int delta)
+{
+    if (!savePendingNotes()) {
+        return;
+    }
+    const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
+                       (delta < 0 && y == std::numeric_limits<Int16>::min());
+    if (!atEnd) {
+        y = Int16(y + delta);
+    }
+    if (y == 2100) {
+        y = 2099;
+    } else if (y == 1899) {
+        y = 1900;
+    }
+    showSteppedMonth();
+}
+
+void Form1::showSteppedMonth()
+{
+    Label1->setText(monthCaption(M, y));
+    ShowMonth(M, y);
+    // After a shortcut the focus stays in its box, which now shows another day.
+    if (EditIndex != 0) {
+        EditDay = GetDay(EditIndex, M, y);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    stepMonth(+1);
+}
+void Form1::Command2_Click()
+{
+    stepMonth(-1);
+}
+void Form1::Command11_Click()
+{
+    stepYear(+1);
+}
+void Form1::Command10_Click()
+{
+    stepYear(-1);
+}
+
+void Form1::zoomNotes(float step)
+{
+    for (int i = 1; i <= kGridCells; ++i) {
+        NoteBox* box = Text1[std::size_t(i)];
+        QFont font = box->font();
+        const float size = float(font.pointSizeF()) + step;
+        font.setPointSizeF(std::clamp(size, kSmallestNoteFont, kLargestNoteFont));
+        box->setFont(font);
+    }
+}
+
+void Form1::Command7_Click()
+{
+    zoomNotes(+1);
+}
+void Form1::Command8_Click()
+{
+    zoomNotes(-1);
+}
+
+void Form1::Command3_Click()
+{
+    // A click has saved the edited note on focus loss; a shortcut has saved
+    // it explicitly. A note that still cannot be saved would be missing.
+    if (!savePendingNotes()) {
+        return;
+    }
+    const ReportPage page = buildReport(M, y);
+    if (!page.error.isEmpty()) {
+        m_services.warn(QStringLiteral("The report was not written.\n%1").arg(page.error));
+        return;
+    }
+    const ReportFile file = writeReport(page.html, m_random);
+    if (!file.error.isEmpty()) {
+        m_services.warn(QStringLiteral("The report was not written.\n%1").arg(file.error));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(file.path).absoluteFilePath());
+    if (!m_services.openUrl(url)) {
+        m_services.warn(
+            QStringLiteral("The report %1 was written but could not be opened.").arg(file.path));
+    }
+}
+
+void Form1::Command9_Click()
+{
+    if (m_about == nullptr) {
+        m_about = std::make_unique<frmAbout>(m_windows);
+        connect(m_about.get(), &frmAbout::unloaded, this,
+                [this] { m_about.release()->deleteLater(); });
+    }
+    m_about->move(pos());
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+} // namespace plandeck
