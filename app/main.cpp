@@ -1,7 +1,9 @@
+#include "core/version.h"
 #include "windows/form1.h"
 #include "windows/shutdown.h"
 
 #include <QApplication>
+#include <QIcon>
 
 using namespace plandeck;
 
@@ -15,11 +17,13 @@ int main(int argc, char* argv[])
     const RunMode mode = runModeFromArguments(argc, argv);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Plandeck"));
+    QApplication::setApplicationName(QLatin1String(kProgramName));
+    QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
     QApplication::setQuitOnLastWindowClosed(false);
 
     Form1 form(Services::desktop());
-    QObject::connect(&form.windows(), &WindowList::allUnloaded, &app, &QCoreApplication::quit);
+    QObject::connect(&form, &Form1::unloaded, &app, &QCoreApplication::quit);
     installShutdownHandlers(form);
 
     const LoadOutcome outcome = form.Form_Load(mode);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/services.h"
 #include "core/calendar/calendar.h"
+#include "windows/services.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,8 +1,8 @@
 #include "bench/benchsupport.h"
 
+#include "core/notes/notestore.h"
 #include "windows/form1.h"
 #include "windows/notebox.h"
-#include "core/notes/notestore.h"
 
 #include <QApplication>
 #include <QFileInfo>

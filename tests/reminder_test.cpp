@@ -1,7 +1,7 @@
 #include "windowfixture.h"
 
-#include "windows/frmabout.h"
 #include "windows/form3.h"
+#include "windows/frmabout.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,11 +1,12 @@
 #include "windows/form1.h"
 
-#include "windows/frmabout.h"
-#include "windows/notebox.h"
 #include "core/notes/notestore.h"
 #include "core/reminder/digest.h"
-#include "windows/form3.h"
 #include "core/report/report.h"
+#include "core/version.h"
+#include "windows/form3.h"
+#include "windows/frmabout.h"
+#include "windows/notebox.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +25,6 @@ namespace plandeck {
 namespace {
 
 const QString kWelcomeMarker = QStringLiteral("ft.txt");
-const QString kProgramTitle = QStringLiteral("Plandeck");
 constexpr int kTimerInterval = 65535;
 constexpr int kDateWatchInterval = 30 * 1000;
 constexpr float kSmallestNoteFont = 1;
@@ -70,11 +70,6 @@ QString welcomeText()
                           "in the world.");
 }
 
-float twipsOf(int pixels)
-{
-    return float(pixels) * kTwipsPerPixel;
-}
-
 // Size of a control given in twips, in whole pixels.
 QSize pixelSize(float widthTwips, float heightTwips)
 {
@@ -83,9 +78,12 @@ QSize pixelSize(float widthTwips, float heightTwips)
 
 } // namespace
 
-Form1::Form1(Services services, QWidget* parent) : QWidget(parent), m_services(std::move(services))
+Form1::Form1(Services services, QWidget* parent)
+    : QWidget(parent), m_services(std::move(services)), m_design()
 {
+    setObjectName(QStringLiteral("Form1"));
     createControls();
+    createGrid();
     createShortcuts();
 }
 
@@ -93,16 +91,14 @@ Form1::~Form1()
 {
     // Boxes going away must not save into a half-destroyed window.
     for (NoteBox* box : Text1) {
-        if (box != nullptr) {
-            disconnect(box, nullptr, this, nullptr);
-        }
+        disconnect(box, nullptr, this, nullptr);
     }
 }
 
 void Form1::createControls()
 {
-    setWindowTitle(QStringLiteral("Plandeck 1.2"));
-    setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
+    setWindowTitle(
+        QStringLiteral("%1 %2").arg(QLatin1String(kProgramName), QLatin1String(kProgramVersion)));
     resize(pixelSize(11910, 8520));
     // Below this the top-row buttons are drawn over each other and rows get
     // lower than a day button.
@@ -111,29 +107,33 @@ void Form1::createControls()
         move(screen->availableGeometry().center() - rect().center());
     }
 
-    auto makeButton = [this](const QString& caption, float widthTwips) {
+    auto makeButton = [this](const char* name, const QString& caption, float widthTwips) {
         auto* button = new QPushButton(caption, this);
+        button->setObjectName(QLatin1String(name));
         button->resize(pixelSize(widthTwips, 255));
         return button;
     };
-    Command3 = makeButton(QStringLiteral("Print"), 495);
+    Command3 = makeButton("Command3", QStringLiteral("Print"), 495);
     Command3->move(0, 0);
-    Command2 = makeButton(QStringLiteral("< Prev Month"), 1215);
-    Command1 = makeButton(QStringLiteral("Next Month >"), 1215);
-    Command10 = makeButton(QStringLiteral("< Yr"), 495);
-    Command11 = makeButton(QStringLiteral("Yr >"), 495);
-    Command7 = makeButton(QStringLiteral("+"), 255);
-    Command8 = makeButton(QStringLiteral("-"), 255);
+    Command2 = makeButton("Command2", QStringLiteral("< Prev Month"), m_design.command2Width);
+    // The two month buttons share one width.
+    Command1 = makeButton("Command1", QStringLiteral("Next Month >"), m_design.command2Width);
+    Command10 = makeButton("Command10", QStringLiteral("< Yr"), m_design.command10Width);
+    Command11 = makeButton("Command11", QStringLiteral("Yr >"), m_design.command11Width);
+    Command7 = makeButton("Command7", QStringLiteral("+"), m_design.command7Width);
+    Command8 = makeButton("Command8", QStringLiteral("-"), m_design.command8Width);
     Command8->setFont(namedFont(QStringLiteral("Courier New"), 8.25));
-    Command9 = makeButton(QStringLiteral("About"), 735);
+    Command9 = makeButton("Command9", QStringLiteral("About"), m_design.command9Width);
 
     Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(namedFont(QStringLiteral("Arial"), 9, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->resize(pixelSize(1935, 255));
+    Label1->resize(pixelSize(m_design.label1Width, m_design.label1Height));
 
     for (std::size_t i = 0; i < Command4.size(); ++i) {
         auto* button = new QPushButton(this);
+        button->setObjectName(QStringLiteral("Command4(%1)").arg(i));
         button->setFont(namedFont(QStringLiteral("Arial"), 8.25));
         button->resize(pixelSize(375, 250));
         // Clicking a day number does nothing and must not end an edit.
@@ -148,28 +148,30 @@ void Form1::createControls()
     Text1[0]->hide();
 
     Label3[0] = new QLabel(QStringLiteral("Label3"), this);
+    Label3[0]->setObjectName(QStringLiteral("Label3(0)"));
     Label3[0]->setFont(namedFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Label3[0]->setAlignment(Qt::AlignCenter);
     Label3[0]->setFrameShape(QFrame::Panel);
     Label3[0]->setFrameShadow(QFrame::Raised);
-    Label3[0]->resize(Label3[0]->width(), toPixels(255));
+    Label3[0]->resize(Label3[0]->width(), toPixels(m_design.label3Height));
     Label3[0]->hide();
 
     Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/plandeck/banner.gif")));
     Image1->resize(pixelSize(1725, 825));
     m_image1Twips = {0, 0, 1725, 825};
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerInterval);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer1->start();
 
-    // Started when the grid exists: the welcome message waits in an event
-    // loop of its own while the load handler has not built the cells yet.
-    m_dateWatch = new QTimer(this);
-    m_dateWatch->setInterval(kDateWatchInterval);
-    connect(m_dateWatch, &QTimer::timeout, this, &Form1::checkToday);
+    auto* dateWatch = new QTimer(this);
+    dateWatch->setInterval(kDateWatchInterval);
+    connect(dateWatch, &QTimer::timeout, this, &Form1::checkToday);
+    dateWatch->start();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -181,62 +183,8 @@ void Form1::createControls()
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
 }
 
-void Form1::createShortcuts()
+void Form1::createGrid()
 {
-    // A shortcut leaves the focus where it is, so unlike a click it does not
-    // save the note being edited by itself.
-    auto bind = [this](QKeySequence keys, void (Form1::*handler)()) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, handler] {
-            saveEditedNote();
-            (this->*handler)();
-        });
-    };
-    bind(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &Form1::Command1_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &Form1::Command2_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), &Form1::Command11_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), &Form1::Command10_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Plus), &Form1::Command7_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::Command7_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form1::Command8_Click);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_P), &Form1::Command3_Click);
-}
-
-LoadOutcome Form1::Form_Load(RunMode mode)
-{
-    if (QFileInfo(kWelcomeMarker).isFile()) {
-        m_services.showWelcome(kProgramTitle, welcomeText());
-        if (!QFile::remove(kWelcomeMarker)) {
-            m_services.warn(QStringLiteral("%1 could not be deleted; the welcome message will "
-                                           "show again at the next start.")
-                                .arg(kWelcomeMarker));
-        }
-    }
-    m_random.seed(QRandomGenerator::system()->generate());
-    EditIndex = 0;
-    DayFontSize = Int16(std::nearbyint(Command4[0]->font().pointSizeF()));
-    const QDate today = m_services.today();
-    EditDay = Int16(today.day());
-    y = Int16(today.year());
-    M = Int16(today.month());
-    TodayDay = EditDay;
-    TodayYear = y;
-    TodayMonth = QString::number(M);
-
-    LoadOutcome outcome = LoadOutcome::ShowMain;
-    if (mode == RunMode::Remind) {
-        const QString digest = reminderDigest(TodayDay, M, TodayYear);
-        if (digest.isEmpty()) {
-            return LoadOutcome::Quit;
-        }
-        hide();
-        m_form3 = std::make_unique<Form3>(m_windows, *this);
-        m_form3->setWindowTitle(reminderCaption(TodayDay, M, TodayYear));
-        m_form3->setDigest(digest);
-        m_form3->show();
-        outcome = LoadOutcome::ShowReminder;
-    }
-
     static const std::array<QString, 8> kHeaders = {QString(),
                                                     QStringLiteral("Sun"),
                                                     QStringLiteral("Mon"),
@@ -247,6 +195,7 @@ LoadOutcome Form1::Form_Load(RunMode mode)
                                                     QStringLiteral("Sat")};
     for (std::size_t i = 1; i < Label3.size(); ++i) {
         auto* label = new QLabel(kHeaders[i], this);
+        label->setObjectName(QStringLiteral("Label3(%1)").arg(i));
         label->setFont(Label3[0]->font());
         label->setAlignment(Label3[0]->alignment());
         label->setFrameStyle(Label3[0]->frameStyle());
@@ -271,10 +220,77 @@ LoadOutcome Form1::Form_Load(RunMode mode)
         Command4[std::size_t(i)]->raise();
     }
     Image1->raise();
-    windows().add(this);
+}
+
+void Form1::createShortcuts()
+{
+    // A shortcut leaves the focus where it is, so unlike a click it does not
+    // save the note being edited by a focus loss: it saves first.
+    auto bind = [this](QKeySequence keys, void (Form1::*handler)(), bool savesFirst = true) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, handler, savesFirst] {
+            if (savesFirst) {
+                saveNotes();
+            }
+            (this->*handler)();
+        });
+    };
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &Form1::Command1_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &Form1::Command2_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown), &Form1::Command11_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp), &Form1::Command10_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Plus), &Form1::Command7_Click, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::Command7_Click, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form1::Command8_Click, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_P), &Form1::Command3_Click);
+}
+
+LoadOutcome Form1::Form_Load(RunMode mode)
+{
+    if (QFileInfo(kWelcomeMarker).isFile()) {
+        m_services.showWelcome(QLatin1String(kProgramName), welcomeText());
+        if (!QFile::remove(kWelcomeMarker)) {
+            m_services.warn(QStringLiteral("%1 could not be deleted; the welcome message will "
+                                           "show again at the next start.")
+                                .arg(kWelcomeMarker));
+        }
+    }
+    m_random.seed(QRandomGenerator::system()->generate());
+    EditIndex = 0;
+    DayFontSize = Int16(std::nearbyint(Command4[0]->font().pointSizeF()));
+    const QDate today = m_services.today();
+    EditDay = Int16(today.day());
+    y = Int16(today.year());
+    M = Int16(today.month());
+    setToday(today);
+
+    m_loaded = true;
     Command1->setFocus();
-    m_dateWatch->start();
-    return outcome;
+    if (mode == RunMode::Remind) {
+        const QString digest = reminderDigest(TodayDay, M, TodayYear);
+        if (digest.isEmpty()) {
+            m_loaded = false;
+            return LoadOutcome::Quit;
+        }
+        hide();
+        m_form3 = std::make_unique<Form3>();
+        connect(m_form3.get(), &Form3::bringUpRequested, this, [this] {
+            show();
+            raise();
+            activateWindow();
+        });
+        // Closing the reminder closes the program, this window included.
+        connect(m_form3.get(), &Form3::closed, this, [this] {
+            if (m_loaded) {
+                close();
+            }
+        });
+        m_form3->setWindowTitle(reminderCaption(TodayDay, M, TodayYear));
+        m_form3->setDigest(digest);
+        m_form3->show();
+        return LoadOutcome::ShowReminder;
+    }
+    return LoadOutcome::ShowMain;
 }
 
 void Form1::setToday(const QDate& today)
@@ -286,9 +302,6 @@ void Form1::setToday(const QDate& today)
 
 void Form1::checkToday()
 {
-    if (!isGridBuilt()) {
-        return;
-    }
     const QDate today = m_services.today();
     if (today.day() == TodayDay && QString::number(today.month()) == TodayMonth &&
         today.year() == TodayYear) {
@@ -303,33 +316,38 @@ void Form1::checkToday()
 
 void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
 {
-    const QString weekday = GetWkd(day, month, year);
+    const int weekday = weekdayNumber(day, month, year);
     quint32 colour = kWeekdayBack;
     if (TodayMonth.toInt() == month && day == TodayDay && year == TodayYear) {
         colour = kTodayBack;
-    } else if (weekday == QLatin1String("Saturday") || weekday == QLatin1String("Sunday")) {
+    } else if (weekday == 1 || weekday == 7) {
         colour = kWeekendBack;
     }
     setBackColour(Text1[std::size_t(index)], colour);
 }
 
-void Form1::ShowMonth(Int16 month, Int16 year)
+void Form1::placePicture(Int16 month, Int16 year)
 {
-    const Int16 days = GetDaysInMonth(month, year);
-    int emptyCells = 0;
     for (Int16 i = 1; i <= kGridCells; ++i) {
-        if (GetDay(i, month, year) != 0) {
-            continue;
-        }
-        if (emptyCells < 1) {
+        if (GetDay(i, month, year) == 0) {
             m_image1Twips =
                 centreOn(m_layout.cells[std::size_t(i)], m_image1Twips.Width, m_image1Twips.Height);
             Image1->move(toPixels(m_image1Twips.Left), toPixels(m_image1Twips.Top));
-            ++emptyCells;
+            return;
         }
-        Text1[std::size_t(i)]->hide();
-        Command4[std::size_t(i)]->hide();
     }
+}
+
+void Form1::ShowMonth(Int16 month, Int16 year)
+{
+    placePicture(month, year);
+    for (Int16 i = 1; i <= kGridCells; ++i) {
+        if (GetDay(i, month, year) == 0) {
+            Text1[std::size_t(i)]->hide();
+            Command4[std::size_t(i)]->hide();
+        }
+    }
+    const Int16 days = GetDaysInMonth(month, year);
     for (Int16 d = 1; d <= days; ++d) {
         const Int16 n = GetIndex(d, month, year);
         NoteBox* box = Text1[std::size_t(n)];
@@ -342,40 +360,30 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         box->show();
         Command4[std::size_t(n)]->show();
     }
-    Label1->setText(monthCaption(M, y));
+    Label1->setText(monthCaption(month, year));
+    m_filled = true;
 }
 
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (isGridBuilt()) {
-        Form_Resize();
-    }
+    Form_Resize();
 }
 
 void Form1::Form_Resize()
 {
-    LayoutInput in;
-    in.W = twipsOf(frameGeometry().width());
-    in.H = twipsOf(frameGeometry().height());
-    in.label1Width = twipsOf(Label1->width());
-    in.label1Height = twipsOf(Label1->height());
-    in.label3Height = twipsOf(Label3[0]->height());
-    in.command2Width = twipsOf(Command2->width());
-    in.command9Width = twipsOf(Command9->width());
-    in.command8Width = twipsOf(Command8->width());
-    in.command7Width = twipsOf(Command7->width());
-    in.command11Width = twipsOf(Command11->width());
-    in.command10Width = twipsOf(Command10->width());
-    in.command4Width = twipsOf(Command4[1]->width());
+    LayoutInput in = m_design;
+    in.W = float(frameGeometry().width()) * kTwipsPerPixel;
+    in.H = float(frameGeometry().height()) * kTwipsPerPixel;
     m_layout = computeFormLayout(in);
     placeControls();
-    // The refill reloads every box; the one being edited is saved first so
-    // that nothing typed is lost (and it keeps its cursor, see NoteBox).
-    if (EditIndex != 0) {
-        UpdateDay(EditIndex, M, y);
+    // The first pass fills the grid; later passes only move the cells, whose
+    // notes are already there.
+    if (m_filled) {
+        placePicture(M, y);
+    } else {
+        ShowMonth(M, y);
     }
-    ShowMonth(M, y);
 }
 
 void Form1::placeControls()
@@ -403,7 +411,7 @@ void Form1::placeControls()
 
 void Form1::stepMonth(int delta)
 {
-    if (!savePendingNotes()) {
+    if (hasUnsavedNotes()) {
         return;
     }
     // The year is 16 bits wide; the month buttons stop at its ends.
@@ -419,12 +427,12 @@ void Form1::stepMonth(int delta)
             y = Int16(y - 1);
         }
     }
-    showSteppedMonth();
+    ShowMonth(M, y);
 }
 
 void Form1::stepYear(int delta)
 {
-    if (!savePendingNotes()) {
+    if (hasUnsavedNotes()) {
         return;
     }
     const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
@@ -437,17 +445,7 @@ void Form1::stepYear(int delta)
     } else if (y == 1899) {
         y = 1900;
     }
-    showSteppedMonth();
-}
-
-void Form1::showSteppedMonth()
-{
-    Label1->setText(monthCaption(M, y));
     ShowMonth(M, y);
-    // After a shortcut the focus stays in its box, which now shows another day.
-    if (EditIndex != 0) {
-        EditDay = GetDay(EditIndex, M, y);
-    }
 }
 
 void Form1::Command1_Click()
@@ -489,9 +487,9 @@ void Form1::Command8_Click()
 
 void Form1::Command3_Click()
 {
-    // A click has saved the edited note on focus loss; a shortcut has saved
-    // it explicitly. A note that still cannot be saved would be missing.
-    if (!savePendingNotes()) {
+    // The note being edited was saved by the focus loss of the click or by
+    // the shortcut; a note that still cannot be saved would be missing.
+    if (hasUnsavedNotes()) {
         return;
     }
     const ReportPage page = buildReport(M, y);
@@ -514,8 +512,8 @@ void Form1::Command3_Click()
 void Form1::Command9_Click()
 {
     if (m_about == nullptr) {
-        m_about = std::make_unique<frmAbout>(m_windows);
-        connect(m_about.get(), &frmAbout::unloaded, this,
+        m_about = std::make_unique<frmAbout>();
+        connect(m_about.get(), &frmAbout::closed, this,
                 [this] { m_about.release()->deleteLater(); });
     }
     m_about->move(pos());

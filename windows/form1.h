@@ -1,10 +1,9 @@
 #pragma once
 
+#include "core/calendar/calendar.h"
 #include "core/layout/formlayout.h"
 #include "startup/frontdoor.h"
 #include "windows/services.h"
-#include "windows/windowlist.h"
-#include "core/calendar/calendar.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -28,6 +27,9 @@ enum class LoadOutcome { ShowMain, ShowReminder, Quit };
 // headers, with the navigation, zoom, print and about buttons on top. Notes are
 // typed into the cells and saved on focus loss, at every timer tick and when
 // the window closes.
+//
+// Every control carries its name as object name ("Command1", "Label1",
+// "Text1(5)", "Command4(5)"), so that it can be found by name.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -36,12 +38,33 @@ public:
     explicit Form1(Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Welcome message, today's date, run mode, headers and note boxes.
+    // Welcome message, today's date and the run mode.
     LoadOutcome Form_Load(RunMode mode);
+
+    // Saves every box with unsaved text, as a timer tick, a shortcut, a
+    // session end or SIGTERM requires. False while a note cannot be saved;
+    // each failure is reported once.
+    bool saveNotes();
+    // Closes without asking about a note that cannot be saved (SIGTERM).
+    void closeForShutdown();
+
+Q_SIGNALS:
+    // Every window of the program has been unloaded; the program may end.
+    void unloaded();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createGrid();
+    void createShortcuts();
 
     void ShowMonth(Int16 month, Int16 year);
     void Form_Resize();
     bool UpdateDay(Int16 Index, Int16 month, Int16 year);
+    bool Form_Unload(bool askBeforeDiscarding);
 
     void Text1_GotFocus(Int16 Index);
     void Text1_LostFocus(Int16 Index);
@@ -56,23 +79,23 @@ public:
     void Command3_Click();  // Print
     void Command9_Click();  // About
 
-    // Saves the note being edited, as a session end or SIGTERM requires.
-    void saveEditedNote();
-    // Closes without asking about a note that cannot be saved (SIGTERM).
-    void closeForShutdown();
+    void setToday(const QDate& today);
     // Follows the clock when the date changes while the program runs.
     void checkToday();
-
-    WindowList& windows() { return m_windows; }
-    Form3* reminderWindow() const { return m_form3.get(); }
-    frmAbout* aboutWindow() const { return m_about.get(); }
-    const FormLayout& layoutInTwips() const { return m_layout; }
-    TwipsRect imageTwips() const { return m_image1Twips; }
-    // Typed text that has not reached its file yet (a save failed).
+    void colourCell(Int16 index, Int16 day, Int16 month, Int16 year);
+    // Typed text that has not reached its file yet: a save failed. The month
+    // does not change while there is any.
     bool hasUnsavedNotes() const;
+    void stepMonth(int delta);
+    void stepYear(int delta);
+    void zoomNotes(float step);
+    void placeControls();
+    void placePicture(Int16 month, Int16 year);
+    void setDayButtonHighlight(Int16 Index, bool editing);
+    void showReminder();
 
-    // Controls, named as the rest of the program knows them. Element 0 of
-    // each array is the hidden template; the grid uses 1 to 35.
+    // Controls. Element 0 of each array is the hidden template; the grid
+    // uses 1 to 35.
     std::array<QPushButton*, 43> Command4{};
     std::array<NoteBox*, 36> Text1{};
     std::array<QLabel*, 8> Label3{};
@@ -88,7 +111,7 @@ public:
     QLabel* Image1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Displayed month and year.
+    // Displayed month and year, today, and the cell being edited.
     Int16 M = 1;
     Int16 y = 1900;
     Int16 EditDay = 0;
@@ -98,41 +121,20 @@ public:
     Int16 EditIndex = 0;
     Int16 DayFontSize = 0;
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void createControls();
-    void createShortcuts();
-    void setToday(const QDate& today);
-    bool Form_Unload(bool askBeforeDiscarding);
-    void colourCell(Int16 index, Int16 day, Int16 month, Int16 year);
-    // Saves every box with unsaved text; false while one cannot be saved, so
-    // that the caller keeps that text on screen instead of replacing it.
-    bool savePendingNotes();
-    void stepMonth(int delta);
-    void stepYear(int delta);
-    void showSteppedMonth();
-    void zoomNotes(float step);
-    void placeControls();
-    void setDayButtonHighlight(Int16 Index, bool editing);
-    // The load handler builds the headers and note boxes; timers and events
-    // that come earlier (the welcome message waits in an event loop of its
-    // own) find no grid yet.
-    bool isGridBuilt() const { return Text1[kGridCells] != nullptr; }
-    // Loaded from the end of the load handler until the unload handler has
-    // run; a closing window saves nothing more.
-    bool isLoaded() const { return m_windows.contains(this); }
-
     Services m_services;
-    WindowList m_windows;
     QRandomGenerator m_random;
+    const LayoutInput m_design;
     FormLayout m_layout;
     TwipsRect m_image1Twips;
+    // From the end of the load handler until the unload handler has run; a
+    // closing window saves nothing more.
+    bool m_loaded = false;
+    // The grid shows M and y: resizing moves the cells but reads no file.
+    bool m_filled = false;
+    // A save failure is on screen; it is taken back once every note is saved.
+    bool m_saveWarningShown = false;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
-    QTimer* m_dateWatch = nullptr;
 };
 
 } // namespace plandeck

@@ -2,9 +2,11 @@
 // tick and when the window closes, and keeping what could not be saved.
 #include "windows/form1.h"
 
-#include "windows/notebox.h"
 #include "core/notes/notestore.h"
 #include "core/report/report.h"
+#include "windows/form3.h"
+#include "windows/frmabout.h"
+#include "windows/notebox.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -20,20 +22,50 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     // (unreadable or too large), or for a box the user has not changed since
     // it was loaded or saved: rewriting it could only overwrite a newer file.
     // Once the window has unloaded, a note the user chose to discard stays so.
-    if (!isLoaded() || day == 0 || !box->isEditable() || !box->isEdited()) {
+    if (!m_loaded || day == 0 || !box->isEditable() || !box->isEdited()) {
         return true;
     }
-    NoteSnapshot note = box->snapshot();
-    const StoreResult result = note.bytes.isEmpty() ? DeleteData(day, month, year)
-                                                    : UpdateData(day, month, year, note.bytes);
+    const QString text = box->noteText();
+    // Typed and taken back: the file may have changed outside meanwhile.
+    if (box->isLoadedText(text)) {
+        box->markSaved(text);
+        return true;
+    }
+    const QByteArray bytes = storedBytes(text);
+    const StoreResult result =
+        bytes.isEmpty() ? DeleteData(day, month, year) : UpdateData(day, month, year, bytes);
     if (!result.isOk()) {
         m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
                                        "in its box and is saved again at the next chance.")
                             .arg(dayHeading(day, month, year), result.error));
+        m_saveWarningShown = true;
         return false;
     }
-    box->markSaved(std::move(note));
+    box->markSaved(text);
     return true;
+}
+
+bool Form1::saveNotes()
+{
+    // The box being edited, and any box whose save failed earlier: a box
+    // counts as edited until its text is saved.
+    bool allSaved = true;
+    for (Int16 i = 1; i <= kGridCells; ++i) {
+        if (Text1[std::size_t(i)]->isEdited()) {
+            allSaved = UpdateDay(i, M, y) && allSaved;
+        }
+    }
+    if (allSaved && m_saveWarningShown) {
+        m_saveWarningShown = false;
+        m_services.dismissWarning();
+    }
+    return allSaved;
+}
+
+bool Form1::hasUnsavedNotes() const
+{
+    return std::any_of(Text1.begin() + 1, Text1.end(),
+                       [](const NoteBox* box) { return box->isEdited(); });
 }
 
 void Form1::setDayButtonHighlight(Int16 Index, bool editing)
@@ -54,7 +86,10 @@ void Form1::Text1_GotFocus(Int16 Index)
 
 void Form1::Text1_LostFocus(Int16 Index)
 {
-    UpdateDay(Index, M, y);
+    if (UpdateDay(Index, M, y) && m_saveWarningShown && !hasUnsavedNotes()) {
+        m_saveWarningShown = false;
+        m_services.dismissWarning();
+    }
     EditIndex = 0;
     EditDay = 0;
     setDayButtonHighlight(Index, false);
@@ -62,59 +97,37 @@ void Form1::Text1_LostFocus(Int16 Index)
 
 void Form1::Timer1_Timer()
 {
-    saveEditedNote();
-}
-
-void Form1::saveEditedNote()
-{
-    savePendingNotes();
-}
-
-bool Form1::savePendingNotes()
-{
-    // The box being edited, and any box whose save failed earlier: a box
-    // counts as edited until its text is saved.
-    if (!isGridBuilt()) {
-        return true;
-    }
-    bool allSaved = true;
-    for (Int16 i = 1; i <= kGridCells; ++i) {
-        if (Text1[std::size_t(i)]->isEdited()) {
-            allSaved = UpdateDay(i, M, y) && allSaved;
-        }
-    }
-    return allSaved;
-}
-
-bool Form1::hasUnsavedNotes() const
-{
-    return isGridBuilt() && std::any_of(Text1.begin() + 1, Text1.end(),
-                                        [](const NoteBox* box) { return box->isEdited(); });
+    saveNotes();
 }
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)
 {
-    if (EditIndex != 0) {
-        Text1_LostFocus(EditIndex);
-    }
-    if (!savePendingNotes() && askBeforeDiscarding &&
+    if (!saveNotes() && askBeforeDiscarding &&
         !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
                                            "and lose the text of that note?"))) {
         return false;
     }
+    if (EditIndex != 0) {
+        setDayButtonHighlight(EditIndex, false);
+        EditIndex = 0;
+        EditDay = 0;
+    }
     cleanUpReports();
-    m_windows.remove(this);
-    m_windows.unloadAll();
+    m_loaded = false;
+    // The other windows, the most recently loaded first.
+    if (m_about != nullptr) {
+        m_about->close();
+    }
+    if (m_form3 != nullptr) {
+        m_form3->close();
+    }
+    Q_EMIT unloaded();
     return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!isLoaded()) {
-        event->accept();
-        return;
-    }
-    if (Form_Unload(true)) {
+    if (!m_loaded || Form_Unload(true)) {
         event->accept();
     } else {
         event->ignore();
@@ -123,7 +136,7 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::closeForShutdown()
 {
-    if (isLoaded()) {
+    if (m_loaded) {
         Form_Unload(false);
         hide();
     }

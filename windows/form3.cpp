@@ -1,7 +1,6 @@
 #include "windows/form3.h"
 
 #include "core/layout/formlayout.h"
-#include "windows/windowlist.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -11,13 +10,12 @@
 
 namespace plandeck {
 
-Form3::Form3(WindowList& windows, QWidget& mainWindow)
+Form3::Form3()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_windows(windows), m_mainWindow(mainWindow)
+                           Qt::WindowCloseButtonHint)
 {
+    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Plandeck"));
-    setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
     setFixedSize(toPixels(5790), toPixels(5055));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -28,13 +26,16 @@ Form3::Form3(WindowList& windows, QWidget& mainWindow)
     buttonFont.setBold(true);
 
     Command1 = new QPushButton(QStringLiteral("Bring up the Plandeck"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(toPixels(TwipsRect{2520, 4560, 3135, 375}));
     Command1->setFont(buttonFont);
     Command2 = new QPushButton(QStringLiteral("Close"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(toPixels(TwipsRect{120, 4560, 2415, 375}));
     Command2->setFont(buttonFont);
 
     Text1 = new QPlainTextEdit(QStringLiteral("Text1"), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(toPixels(TwipsRect{120, 120, 5535, 4335}));
     QFont textFont(QStringLiteral("Times New Roman"));
     textFont.setPointSizeF(15.75);
@@ -53,7 +54,6 @@ Form3::Form3(WindowList& windows, QWidget& mainWindow)
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    m_windows.add(this);
 }
 
 void Form3::setDigest(const QString& digest)
@@ -66,9 +66,7 @@ void Form3::setDigest(const QString& digest)
 void Form3::Command1_Click()
 {
     hide();
-    m_mainWindow.show();
-    m_mainWindow.raise();
-    m_mainWindow.activateWindow();
+    Q_EMIT bringUpRequested();
 }
 
 void Form3::Command2_Click()
@@ -79,8 +77,9 @@ void Form3::Command2_Click()
 void Form3::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_windows.remove(this)) {
-        m_windows.unloadAll();
+    if (!m_closed) {
+        m_closed = true;
+        Q_EMIT closed();
     }
 }
 

@@ -7,8 +7,6 @@ class QPushButton;
 
 namespace plandeck {
 
-class WindowList;
-
 // The reminder window: today's notes of this and earlier years, with a
 // button that brings up the planner and one that closes the program.
 class Form3 : public QWidget
@@ -16,7 +14,7 @@ class Form3 : public QWidget
     Q_OBJECT
 
 public:
-    Form3(WindowList& windows, QWidget& mainWindow);
+    Form3();
 
     // Shows the digest; its CR LF line breaks become the box's own.
     void setDigest(const QString& digest);
@@ -24,16 +22,20 @@ public:
     void Command1_Click(); // Bring up the Plandeck
     void Command2_Click(); // Close
 
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+Q_SIGNALS:
+    // "Bring up the Plandeck": the reminder has hidden itself.
+    void bringUpRequested();
+    // The reminder was closed, which ends the program.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    WindowList& m_windows;
-    QWidget& m_mainWindow;
+    QPlainTextEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    bool m_closed = false;
 };
 
 } // namespace plandeck

@@ -1,7 +1,7 @@
 #include "windows/frmabout.h"
 
 #include "core/layout/formlayout.h"
-#include "windows/windowlist.h"
+#include "core/version.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,44 +10,43 @@
 
 namespace plandeck {
 
-frmAbout::frmAbout(WindowList& windows)
+frmAbout::frmAbout()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_windows(windows)
+                           Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("About Plandeck"));
-    setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About %1").arg(QLatin1String(kProgramName)));
     setFixedSize(toPixels(5820), toPixels(2730));
     setModal(false);
 
     picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(toPixels(TwipsRect{240, 240, 765, 765}));
     picIcon->setPixmap(QPixmap(QStringLiteral(":/plandeck/icon.gif")));
     picIcon->setAlignment(Qt::AlignCenter);
 
-    lblTitle = new QLabel(QStringLiteral("Plandeck 1.2"), this);
+    lblTitle = new QLabel(
+        QStringLiteral("%1 %2").arg(QLatin1String(kProgramName), QLatin1String(kProgramVersion)),
+        this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(toPixels(TwipsRect{1080, 240, 3885, 480}));
 
     lblDescription = new QLabel(QStringLiteral("A month planner that keeps one note per day. "
                                                "Copyright \u00A9 2026 the Plandeck developers."),
                                 this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setGeometry(toPixels(TwipsRect{1080, 1320, 3885, 810}));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    lblTitle->setPalette(black);
-    lblDescription->setPalette(black);
-
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(toPixels(TwipsRect{2160, 2280, 1260, 345}));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     setTabOrder(cmdOK, picIcon);
-    m_windows.add(this);
 }
 
 void frmAbout::cmdOK_Click()
@@ -63,8 +62,9 @@ void frmAbout::reject()
 void frmAbout::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_windows.remove(this)) {
-        Q_EMIT unloaded();
+    if (!m_closed) {
+        m_closed = true;
+        Q_EMIT closed();
     }
 }
 

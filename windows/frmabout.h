@@ -7,37 +7,32 @@ class QPushButton;
 
 namespace plandeck {
 
-class WindowList;
-
 // The about window: name, version, a short description and the copyright.
 class frmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmAbout(WindowList& windows);
+    frmAbout();
 
     void cmdOK_Click();
-
-    QLabel* picIcon = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblDescription = nullptr;
-    QPushButton* cmdOK = nullptr;
+    // Esc closes the window like OK does.
+    void reject() override;
 
 Q_SIGNALS:
     // The window has been closed and may be destroyed.
-    void unloaded();
-
-public:
-    // Esc closes the window like OK does.
-    void reject() override;
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WindowList& m_windows;
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblDescription = nullptr;
+    QPushButton* cmdOK = nullptr;
+    bool m_closed = false;
 };
 
 } // namespace plandeck

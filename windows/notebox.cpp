@@ -42,25 +42,27 @@ bool isTooLargeToEdit(const QByteArray& bytes)
 
 NoteBox::NoteBox(int index, QWidget* parent) : QPlainTextEdit(parent), m_index(index)
 {
+    setObjectName(QStringLiteral("Text1(%1)").arg(index));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    connect(document(), &QTextDocument::contentsChanged, this, &NoteBox::onContentsChange);
+}
+
+bool NoteBox::isEdited() const
+{
+    return document()->isModified();
 }
 
 void NoteBox::setTextUnedited(const QString& text)
 {
-    m_loading = true;
     setPlainText(text);
-    m_loading = false;
-    m_loadedText = toPlainText();
-    m_edited = false;
+    m_loadedText = text;
+    document()->setModified(false);
 }
 
 void NoteBox::showKeptNote(const QString& explanation)
 {
     m_editable = false;
-    m_loadedBytes.clear();
     setReadOnly(true);
     setTextUnedited(explanation);
 }
@@ -80,36 +82,32 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
                          .arg(note.bytes.size()));
         return;
     }
-    const bool wasEditable = m_editable;
+    const QString text = displayText(note.bytes);
+    // The same note as shown: keep the cursor, scroll position and undo steps.
+    if (m_editable && sameNote && text == m_loadedText) {
+        return;
+    }
     m_editable = true;
     setReadOnly(false);
-    if (wasEditable && sameNote) {
-        NoteSnapshot current = snapshot();
-        if (current.bytes == note.bytes) {
-            markSaved(std::move(current));
-            return;
+    setTextUnedited(text);
+}
+
+QString NoteBox::noteText() const
+{
+    // toPlainText() would turn no-break spaces into spaces.
+    QString text = document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = QLatin1Char('\n');
         }
     }
-    m_loadedBytes = note.bytes;
-    setTextUnedited(displayText(note.bytes));
+    return text;
 }
 
-NoteSnapshot NoteBox::snapshot() const
+void NoteBox::markSaved(const QString& text)
 {
-    // Unedited, the text is the loaded text: no need to read the document.
-    if (!m_edited) {
-        return {m_loadedText, m_loadedBytes};
-    }
-    QString text = toPlainText();
-    QByteArray bytes = text == m_loadedText ? m_loadedBytes : storedBytes(text);
-    return {std::move(text), std::move(bytes)};
-}
-
-void NoteBox::markSaved(NoteSnapshot saved)
-{
-    m_loadedText = std::move(saved.text);
-    m_loadedBytes = std::move(saved.bytes);
-    m_edited = false;
+    m_loadedText = text;
+    document()->setModified(false);
 }
 
 void NoteBox::focusInEvent(QFocusEvent* event)
@@ -122,13 +120,6 @@ void NoteBox::focusOutEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusOutEvent(event);
     Q_EMIT focusLost(m_index);
-}
-
-void NoteBox::onContentsChange()
-{
-    if (!m_loading) {
-        m_edited = true;
-    }
 }
 
 // Typed, pasted or dropped characters that the note file cannot hold become

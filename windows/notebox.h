@@ -5,19 +5,12 @@
 #include <QByteArray>
 #include <QPlainTextEdit>
 
-// The note box of one grid cell. Besides the text it keeps the bytes the
-// note was loaded from: the box shows line breaks its own way, so a note the
-// user did not change is written back exactly as it was read. It also keeps
-// whether the user edited it, so that a box nobody typed into never writes
-// its (possibly stale) text over a file another program has changed.
+// The note box of one grid cell. The document's modified flag tells whether
+// the user has typed since the note was loaded or saved, so that a box nobody
+// typed into never writes its (possibly stale) text over a file another
+// program has changed.
 
 namespace plandeck {
-
-struct NoteSnapshot
-{
-    QString text;
-    QByteArray bytes;
-};
 
 class NoteBox : public QPlainTextEdit
 {
@@ -30,25 +23,22 @@ public:
 
     // Shows a note read from the store; source names its file. A note that
     // could not be read, or is too large to edit, is shown as such, read-only,
-    // and is never saved. When the box already shows this note and it equals
-    // what the box would save anyway, the text is left as it is, keeping the
-    // cursor, scroll position and undo steps of a box being edited.
+    // and is never saved. A box that already shows this very note, unchanged,
+    // keeps its cursor, scroll position and undo steps.
     void showNote(const NoteRead& note, const QString& source);
 
-    bool isEdited() const { return m_edited; }
+    bool isEdited() const;
     // False for a note that could not be read or is too large to edit: such
     // a box shows why, is read-only and never saves.
     bool isEditable() const { return m_editable; }
 
-    // The text and the bytes a save writes, read together so that the text
-    // is taken from the document once: the loaded bytes while the text is
-    // what was loaded, otherwise the text with CR LF line breaks in
-    // Windows-1252.
-    NoteSnapshot snapshot() const;
-
-    // After a successful save: the saved snapshot is the new baseline and the
+    // The text as typed: line breaks as '\n', no-break spaces kept.
+    QString noteText() const;
+    // Whether the text is the one loaded or last saved.
+    bool isLoadedText(const QString& text) const { return text == m_loadedText; }
+    // After a successful save: the saved text is the new baseline and the
     // box counts as unedited until the user types again.
-    void markSaved(NoteSnapshot saved);
+    void markSaved(const QString& text);
 
 Q_SIGNALS:
     void focusGained(int index);
@@ -62,17 +52,13 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    void onContentsChange();
     void setTextUnedited(const QString& text);
     void showKeptNote(const QString& explanation);
 
     int m_index;
     QString m_source;
-    QByteArray m_loadedBytes;
-    QString m_loadedText; // the text as the box reports it right after loading
-    bool m_edited = false;
+    QString m_loadedText;
     bool m_editable = true;
-    bool m_loading = false;
 };
 
 // Text layout slows down steeply with very long lines, so a note beyond these

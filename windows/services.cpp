@@ -1,5 +1,7 @@
 #include "windows/services.h"
 
+#include "core/version.h"
+
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
@@ -8,13 +10,15 @@ namespace plandeck {
 
 namespace {
 
-const QString kProgramTitle = QStringLiteral("Plandeck");
+const QString kProgramTitle = QLatin1String(kProgramName);
 
 // One non-modal warning box at a time: a save that keeps failing at every
 // timer tick updates the box instead of piling up new ones.
+QPointer<QMessageBox> g_warningBox;
+
 void showWarning(const QString& text)
 {
-    static QPointer<QMessageBox> box;
+    QPointer<QMessageBox>& box = g_warningBox;
     if (box == nullptr) {
         box = new QMessageBox(QMessageBox::Warning, kProgramTitle, text, QMessageBox::Ok);
         box->setAttribute(Qt::WA_DeleteOnClose);
@@ -40,6 +44,11 @@ Services Services::desktop()
         box.exec();
     };
     services.warn = showWarning;
+    services.dismissWarning = [] {
+        if (g_warningBox != nullptr) {
+            g_warningBox->close();
+        }
+    };
     services.confirm = [](const QString& text) {
         return QMessageBox::question(nullptr, kProgramTitle, text) == QMessageBox::Yes;
     };

@@ -19,6 +19,8 @@ struct Services
     std::function<void(const QString& title, const QString& text)> showWelcome;
     // A failure the user must know of; does not wait.
     std::function<void(const QString& text)> warn;
+    // Takes back the warning on screen: what it reported is resolved.
+    std::function<void()> dismissWarning;
     // A yes/no question; true for yes.
     std::function<bool(const QString& text)> confirm;
     // Opens a file with the desktop's default handler; false if it could not.

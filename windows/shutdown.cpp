@@ -50,7 +50,7 @@ void catchTerminationSignals()
 void installShutdownHandlers(Form1& form)
 {
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.saveEditedNote(); });
+                     [&form](QSessionManager&) { form.saveNotes(); });
 
     catchTerminationSignals();
     if (g_signalPipe[1] < 0) {

@@ -19,8 +19,6 @@ namespace plandeck {
 using Int16 = std::int16_t;
 
 inline constexpr int kGridCells = 35;
-inline constexpr int kGridColumns = 7;
-inline constexpr int kGridRows = 5;
 
 // Weekday number of day 1 of the month (Sunday = 1).
 Int16 GetFirstDay(Int16 month, Int16 year);

@@ -48,8 +48,6 @@ FormLayout computeFormLayout(const LayoutInput& in)
             cell.Top = float(r - 1) * out.rh + in.label1Height + in.label3Height;
             cell.Width = out.cw;
             cell.Height = out.rh;
-            out.dayButtons[k].Left = cell.Width + cell.Left - in.command4Width;
-            out.dayButtons[k].Top = cell.Top;
         }
     }
     return out;

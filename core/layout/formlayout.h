@@ -21,7 +21,8 @@ struct TwipsRect
     float Height = 0;
 };
 
-// Sizes the layout reads from the controls.
+// The window's outer size and the design sizes of the controls the layout
+// places around; the window creates its controls with these sizes too.
 struct LayoutInput
 {
     float W = 0; // outer window width, frame included
@@ -35,7 +36,6 @@ struct LayoutInput
     float command7Width = 255;
     float command11Width = 495;
     float command10Width = 495;
-    float command4Width = 375;
 };
 
 // Where the layout puts each control; index 0 of the arrays is unused so that
@@ -52,9 +52,8 @@ struct FormLayout
     float command7Left = 0;
     float command11Left = 0;
     float command10Left = 0;
-    std::array<TwipsRect, 8> headers{};     // Label3(1..7)
-    std::array<TwipsRect, 36> cells{};      // Text1(1..35)
-    std::array<TwipsRect, 36> dayButtons{}; // Command4(1..35): Left and Top only
+    std::array<TwipsRect, 8> headers{}; // Label3(1..7)
+    std::array<TwipsRect, 36> cells{};  // Text1(1..35)
 };
 
 FormLayout computeFormLayout(const LayoutInput& in);
