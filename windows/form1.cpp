@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -427,7 +428,7 @@ void Form1::stepMonth(int delta)
             y = Int16(y - 1);
         }
     }
-    ShowMonth(M, y);
+    changeMonth(M, y);
 }
 
 void Form1::stepYear(int delta)
@@ -445,7 +446,34 @@ void Form1::stepYear(int delta)
     } else if (y == 1899) {
         y = 1900;
     }
+    changeMonth(M, y);
+}
+
+void Form1::changeMonth(Int16 month, Int16 year)
+{
+    M = month;
+    y = year;
     ShowMonth(M, y);
+    // After a shortcut the focus stays in its box, which now shows another day.
+    if (EditIndex != 0) {
+        EditDay = GetDay(EditIndex, M, y);
+    }
+}
+
+bool Form1::showDate(const QDate& date, int cursorPosition)
+{
+    saveNotes();
+    if (hasUnsavedNotes() || !date.isValid()) {
+        return false;
+    }
+    changeMonth(Int16(date.month()), Int16(date.year()));
+    NoteBox* box = Text1[std::size_t(GetIndex(Int16(date.day()), M, y))];
+    box->setFocus();
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(std::clamp(cursorPosition, 0, box->document()->characterCount() - 1));
+    box->setTextCursor(cursor);
+    box->ensureCursorVisible();
+    return true;
 }
 
 void Form1::Command1_Click()

@@ -47,6 +47,10 @@ public:
     bool saveNotes();
     // Closes without asking about a note that cannot be saved (SIGTERM).
     void closeForShutdown();
+    // Shows the month of the date, saving first as a navigation click does,
+    // and puts the cursor into that day's note box at the given position.
+    // False when a note that cannot be saved keeps the month where it is.
+    bool showDate(const QDate& date, int cursorPosition = 0);
 
 Q_SIGNALS:
     // Every window of the program has been unloaded; the program may end.
@@ -86,6 +90,8 @@ private:
     // Typed text that has not reached its file yet: a save failed. The month
     // does not change while there is any.
     bool hasUnsavedNotes() const;
+    // Shows another month in the grid; the cell being edited keeps the focus.
+    void changeMonth(Int16 month, Int16 year);
     void stepMonth(int delta);
     void stepYear(int delta);
     void zoomNotes(float step);
