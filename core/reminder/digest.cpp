@@ -1,6 +1,7 @@
 #include "core/reminder/digest.h"
 
 #include "core/notes/codepage.h"
+#include "core/notes/notefilename.h"
 #include "core/notes/notestore.h"
 
 namespace plandeck {

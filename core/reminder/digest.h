@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/calendar/calendar.h"
-#include "core/notes/notefilename.h"
 
 #include <QString>
 
