@@ -104,7 +104,7 @@ TEST_F(Editing, TimerTickSavesTheBoxBeingEditedOnly)
 
 TEST_F(Editing, ClosingSavesTheNoteThenRemovesReportsAndWindows)
 {
-    writeFile("temp/report-OLD.htm", "old report");
+    writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old report");
     auto form = openForm();
     typeInto(*form, 5, QStringLiteral("last words"));
     click(form->Command9);
@@ -112,7 +112,7 @@ TEST_F(Editing, ClosingSavesTheNoteThenRemovesReportsAndWindows)
     typeInto(*form, 5, QStringLiteral("!"));
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readFile(kNote5), QByteArray("last words!"));
-    EXPECT_FALSE(exists("temp/report-OLD.htm"));
+    EXPECT_FALSE(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
     EXPECT_EQ(form->windows().count(), 0);
     EXPECT_FALSE(form->isVisible());
 }

@@ -50,7 +50,7 @@ TEST_F(Print, KeyboardShortcutSavesTheEditFirst)
 
 TEST_F(Print, EveryClickWritesANewReportAndClosingRemovesThemAll)
 {
-    writeFile("temp/report-FROMANEARLIERRUNAAAAAAAAAAAAAAAAA.htm", "old");
+    writeFile("temp/report-FROMANEARLIERRUNAAAAAAAAAAAAAAAA.htm", "old");
     writeFile("temp/keep.txt", "not a report");
     auto form = openForm();
     click(form->Command3);

@@ -19,7 +19,7 @@ protected:
     std::unique_ptr<Form1> openReminder()
     {
         writeFile("data/2006-12-05.txt", "B");
-        writeFile("temp/report-OLD.htm", "old");
+        writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
         auto form = std::make_unique<Form1>(services());
         EXPECT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::ShowReminder);
         showAndActivate(*form->reminderWindow());
@@ -33,12 +33,12 @@ protected:
 TEST_F(Reminder, NothingToShowEndsAtOnce)
 {
     writeFile("data/2007-12-06.txt", "another day");
-    writeFile("temp/report-X.htm", "closing steps must not run");
+    writeFile("temp/report-XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX.htm", "closing steps must not run");
     auto form = std::make_unique<Form1>(services());
     EXPECT_EQ(form->Form_Load(RunMode::Remind), LoadOutcome::Quit);
     EXPECT_EQ(form->reminderWindow(), nullptr);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(exists("temp/report-X.htm"));
+    EXPECT_TRUE(exists("temp/report-XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX.htm"));
 }
 
 TEST_F(Reminder, ShowsTheDigestInsteadOfTheMonth)
@@ -101,7 +101,7 @@ TEST_F(Reminder, BringUpShowsTodaysMonthAndClosingTheMainWindowEndsAll)
     EXPECT_TRUE(form->close());
     EXPECT_EQ(form->windows().count(), 0);
     EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(exists("temp/report-OLD.htm"));
+    EXPECT_FALSE(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
 }
 
 TEST_F(Reminder, CloseEndsTheProgramAndRunsTheMainWindowsClosingSteps)
@@ -112,7 +112,8 @@ TEST_F(Reminder, CloseEndsTheProgramAndRunsTheMainWindowsClosingSteps)
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(form->windows().count(), 0);
     EXPECT_FALSE(reminder->isVisible());
-    EXPECT_FALSE(exists("temp/report-OLD.htm")) << "the main window's unload ran";
+    EXPECT_FALSE(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"))
+        << "the main window's unload ran";
     // A second close of either window does nothing more.
     reminder->close();
     form->close();
