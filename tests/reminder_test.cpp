@@ -59,12 +59,12 @@ TEST_P(Endings, EndOnceAndRemoveTheReports)
 {
     const Ending& e = GetParam();
     writeFile("data/2006-12-05.txt", "B");
-    writeFile("temp/report-OLD.htm", "old");
+    writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
     const auto form = openForm(e.mode);
     QSignalSpy unloaded(form.get(), &Form1::unloaded);
     e.end(*form);
     EXPECT_EQ(unloaded.count(), e.unloads);
-    EXPECT_EQ(exists("temp/report-OLD.htm"), !e.reportsRemoved);
+    EXPECT_EQ(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"), !e.reportsRemoved);
     EXPECT_EQ(topLevel(QStringLiteral("Form3")), nullptr);
     EXPECT_EQ(topLevel(QStringLiteral("frmAbout")), nullptr);
     // A second close of either window does nothing more.
@@ -113,12 +113,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Reminder, NothingToShowEndsAtOnceAndTouchesNothing)
 {
     writeFile("data/2007-12-06.txt", "another day");
-    writeFile("temp/report-X.htm", "closing steps must not run");
+    writeFile("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "closing steps must not run");
     Form1 form(services());
     EXPECT_EQ(form.Form_Load(RunMode::Remind), LoadOutcome::Quit);
     EXPECT_EQ(topLevel(QStringLiteral("Form3")), nullptr);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(exists("temp/report-X.htm"));
+    EXPECT_TRUE(exists("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
 }
 
 using About = WindowTest;

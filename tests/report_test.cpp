@@ -176,19 +176,25 @@ TEST_F(Report, FailureLeavesNoFileAndGivesAReason)
 TEST_F(Report, CleanUpDeletesReportFilesOnly)
 {
     writeFile("temp/report-AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
-    writeFile("temp/report-x.htm", "older, other run");
+    writeFile("temp/report-ZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZZ.htm", "older, other run");
+    writeFile("temp/report-x.htm", "a name the program never makes");
+    writeFile("temp/report-December 2025 (keep).htm", "the user's own");
+    writeFile("temp/report-AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAa.htm", "one small letter");
     writeFile("temp/notes.htm", "keep");
     writeFile("temp/report-a.html", "keep");
     writeFile("temp/myreport-b.htm", "keep");
     writeFile("elsewhere.txt", "keep");
-    QDir().mkdir("temp/report-dir.htm");
-    ASSERT_EQ(::symlink("../elsewhere.txt", "temp/report-link.htm"), 0);
-    ASSERT_EQ(::mkfifo("temp/report-fifo.htm", 0600), 0);
+    QDir().mkdir("temp/report-DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD.htm");
+    ASSERT_EQ(::symlink("../elsewhere.txt", "temp/report-LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL.htm"), 0);
+    ASSERT_EQ(::mkfifo("temp/report-FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF.htm", 0600), 0);
 
     EXPECT_EQ(cleanUpReports(), 2);
     EXPECT_EQ(entries("temp"),
-              (QStringList{"myreport-b.htm", "notes.htm", "report-a.html", "report-dir.htm",
-                           "report-fifo.htm", "report-link.htm"}));
+              (QStringList{
+                  "myreport-b.htm", "notes.htm", "report-AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAa.htm",
+                  "report-DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD.htm", "report-December 2025 (keep).htm",
+                  "report-FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF.htm",
+                  "report-LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL.htm", "report-a.html", "report-x.htm"}));
     EXPECT_EQ(readFile("elsewhere.txt"), QByteArray("keep"));
 }
 

@@ -3,6 +3,10 @@
 #include "core/notes/codepage.h"
 #include "core/notes/notefilename.h"
 #include "core/notes/notestore.h"
+#include "core/notes/posixfile.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace plandeck {
 
@@ -21,18 +25,49 @@ QString headingOf(Int16 day, Int16 month, Int16 year, Int16 today)
     return kLineBreak + kLineBreak + dayHeading(day, month, year) + QLatin1Char(':') + kLineBreak;
 }
 
+// When no note can be looked up because the data folder cannot be searched,
+// one line says so instead of one per year.
+QString unsearchableDataFolder()
+{
+    struct stat st
+    {
+    };
+    if (::stat("data/.", &st) == 0) {
+        return {};
+    }
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR) {
+        return {};
+    }
+    return QStringLiteral("(No note can be read: cannot search the folder data: %1)")
+        .arg(errorText(error));
+}
+
 } // namespace
 
 QString reminderDigest(Int16 day, Int16 month, Int16 year)
 {
     QString digest;
     for (int k = year; k >= kFirstReminderYear; --k) {
-        const NoteRead note = GetData(day, month, Int16(k));
+        const NoteRead note = readNoteUpTo(day, month, Int16(k), kReminderNoteBytes);
         if (!note.isReadable()) {
+            if (const QString folderError = unsearchableDataFolder(); !folderError.isEmpty()) {
+                return folderError;
+            }
             digest += headingOf(day, month, Int16(k), year) +
                       QStringLiteral("(This note could not be read. %1)").arg(note.error);
         } else if (!note.bytes.isEmpty()) {
             digest += headingOf(day, month, Int16(k), year) + fromCodePage(note.bytes);
+            if (!note.complete) {
+                // A cut between CR and LF would leave a lone CR.
+                if (digest.endsWith(QLatin1Char('\r'))) {
+                    digest.chop(1);
+                }
+                digest += kLineBreak +
+                          QStringLiteral("(This note has %1 bytes in all; the rest is not shown "
+                                         "here.)")
+                              .arg(note.fileSize);
+            }
         }
     }
     return digest;

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <fcntl.h>
@@ -28,9 +30,16 @@ float nextUnitFloat(QRandomGenerator& generator)
     return float(generator.generate() >> 8) * (1.0f / 16777216.0f);
 }
 
+bool isReportFileName(const QString& name)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("\\Areport-[A-Z]{%1}\\.htm\\z").arg(kNameLetters));
+    return pattern.match(name).hasMatch();
+}
+
 } // namespace
 
-void appendEscapedNote(QByteArray& html, const QByteArray& note)
+void appendEscapedNote(QByteArray& html, QByteArrayView note)
 {
     // One pass that gives the same bytes as the seven replacements applied in
     // turn: none of them creates text that a later one would match, so each
@@ -82,6 +91,31 @@ void appendEscapedNote(QByteArray& html, const QByteArray& note)
     html.append(plain, end - plain);
 }
 
+namespace {
+
+// Appends the escaped note until its HTML reaches kReportNoteHtmlBytes (by at
+// most one slice more); returns how many bytes of the note went in.
+qsizetype appendEscapedWithin(QByteArray& html, const QByteArray& note)
+{
+    // The note goes in slices, each escaped as a note of its own; that gives
+    // the same bytes as long as no slice ends inside a pair of blanks or a
+    // CR LF, so a slice never ends on a blank or CR.
+    constexpr qsizetype kSlice = 64 * 1024;
+    const qsizetype start = html.size();
+    qsizetype done = 0;
+    while (done < note.size() && html.size() - start < kReportNoteHtmlBytes) {
+        qsizetype end = std::min(note.size(), done + kSlice);
+        while (end < note.size() && (note[end - 1] == ' ' || note[end - 1] == '\r')) {
+            ++end;
+        }
+        appendEscapedNote(html, QByteArrayView(note).sliced(done, end - done));
+        done = end;
+    }
+    return done;
+}
+
+} // namespace
+
 QByteArray escapeNote(const QByteArray& note)
 {
     QByteArray html;
@@ -101,7 +135,7 @@ ReportPage buildReport(Int16 month, Int16 year)
     page.html = kPageStart;
     const Int16 days = GetDaysInMonth(month, year);
     for (Int16 d = 1; d <= days; ++d) {
-        const NoteRead note = GetData(d, month, year);
+        const NoteRead note = readNoteUpTo(d, month, year, kReportNoteBytes);
         if (!note.isReadable()) {
             return {{}, note.error};
         }
@@ -109,7 +143,11 @@ ReportPage buildReport(Int16 month, Int16 year)
             // Escaping grows a typical note by less than half.
             page.html.reserve(page.html.size() + note.bytes.size() * 3 / 2 + 64);
             page.html += reportHeading(d, month, year);
-            appendEscapedNote(page.html, note.bytes);
+            const qsizetype shown = appendEscapedWithin(page.html, note.bytes);
+            if (shown < note.fileSize) {
+                page.html += "<br>(This note has " + QByteArray::number(note.fileSize) +
+                             " bytes in all; the rest is left out of this report.)";
+            }
         }
     }
     page.html += kPageEnd;
@@ -167,11 +205,16 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
 
 int cleanUpReports()
 {
+    // Only names the program makes are deleted, so that a user's own file or
+    // anything else in the folder (it may be a link to a shared one) stays.
     const QDir folder(kTempFolder);
     int deleted = 0;
     const QStringList names = folder.entryList({QStringLiteral("report-*.htm")},
                                                QDir::Files | QDir::System | QDir::Hidden);
     for (const QString& name : names) {
+        if (!isReportFileName(name)) {
+            continue;
+        }
         const QByteArray path = nativePath(folder.filePath(name));
         struct stat st
         {

@@ -17,7 +17,14 @@ namespace plandeck {
 // & first (so later entities stay intact), tab, two blanks, ", >, <, and CR LF
 // last (so its <br> survives the escaping of <).
 QByteArray escapeNote(const QByteArray& note);
-void appendEscapedNote(QByteArray& html, const QByteArray& note);
+void appendEscapedNote(QByteArray& html, QByteArrayView note);
+
+// A report holds at most the first 4 MiB of each note (every note a cell can
+// edit, whole), and at most about 16 MiB of HTML for it, whatever its bytes
+// grow into; a note cut short is followed by a line giving its size. So no
+// note makes a report take more than a fraction of a second or a few dozen MB.
+inline constexpr qint64 kReportNoteBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kReportNoteHtmlBytes = 16 * 1024 * 1024;
 
 // "<hr><b>5-December-2007 Wednesday</b><br>"
 QByteArray reportHeading(Int16 day, Int16 month, Int16 year);
@@ -48,8 +55,9 @@ struct ReportFile
 // write removes the partial file.
 ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator);
 
-// Deletes every regular file temp/report-*.htm; anything else, and files
-// that cannot be deleted, are left alone. Returns the number deleted.
+// Deletes every regular file named as reportFileName makes them (report-,
+// 32 capital letters, .htm) in temp/; anything else, and files that cannot
+// be deleted, are left alone. Returns the number deleted.
 int cleanUpReports();
 
 } // namespace plandeck
