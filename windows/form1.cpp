@@ -1,9 +1,11 @@
 #include "windows/form1.h"
 
+#include "core/layout/windowplacement.h"
 #include "core/notes/notestore.h"
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 #include "core/version.h"
+#include "windows/desktop.h"
 #include "windows/form3.h"
 #include "windows/frmabout.h"
 #include "windows/notebox.h"
@@ -48,6 +50,7 @@ void setBackColour(QWidget* widget, quint32 bgr)
     const QColor colour = fromBgr(bgr);
     if (palette.color(QPalette::Base) != colour) {
         palette.setColor(QPalette::Base, colour);
+        setReadableText(palette);
         widget->setPalette(palette);
     }
 }
@@ -86,6 +89,8 @@ Form1::Form1(Services services, QWidget* parent)
     createControls();
     createGrid();
     createShortcuts();
+    createDayKeys();
+    installAccessibleWindows();
 }
 
 Form1::~Form1()
@@ -100,13 +105,14 @@ void Form1::createControls()
 {
     setWindowTitle(
         QStringLiteral("%1 %2").arg(QLatin1String(kProgramName), QLatin1String(kProgramVersion)));
-    resize(pixelSize(11910, 8520));
     // Below this the top-row buttons are drawn over each other and rows get
     // lower than a day button.
     setMinimumSize(pixelSize(9035, 2180));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize design = pixelSize(11910, 8520);
+    setGeometry(
+        firstWindowGeometry(design, minimumSize(),
+                            screen != nullptr ? screen->availableGeometry() : QRect({}, design)));
 
     auto makeButton = [this](const char* name, const QString& caption, float widthTwips) {
         auto* button = new QPushButton(caption, this);
@@ -125,6 +131,12 @@ void Form1::createControls()
     Command8 = makeButton("Command8", QStringLiteral("-"), m_design.command8Width);
     Command8->setFont(namedFont(QStringLiteral("Courier New"), 8.25));
     Command9 = makeButton("Command9", QStringLiteral("About"), m_design.command9Width);
+    // The two month buttons and the two year buttons keep one size each.
+    fitCaptions({Command2, Command1});
+    fitCaptions({Command10, Command11});
+    for (QPushButton* button : {Command3, Command7, Command8, Command9}) {
+        fitCaptions({button});
+    }
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -318,8 +330,10 @@ void Form1::checkToday()
 void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
 {
     const int weekday = weekdayNumber(day, month, year);
+    const bool isToday = TodayMonth.toInt() == month && day == TodayDay && year == TodayYear;
+    Text1[std::size_t(index)]->setAccessibleName(noteBoxName(QDate(year, month, day), isToday));
     quint32 colour = kWeekdayBack;
-    if (TodayMonth.toInt() == month && day == TodayDay && year == TodayYear) {
+    if (isToday) {
         colour = kTodayBack;
     } else if (weekday == 1 || weekday == 7) {
         colour = kWeekendBack;

@@ -64,6 +64,11 @@ private:
     void createControls();
     void createGrid();
     void createShortcuts();
+    // Alt+arrows, Alt+Home and Ctrl+Q (form1_keyboard.cpp).
+    void createDayKeys();
+    // The day the Alt+arrow keys step from: the one being edited, else
+    // today if it is shown, else the first of the shown month.
+    QDate currentDay() const;
 
     void ShowMonth(Int16 month, Int16 year);
     void Form_Resize();

@@ -1,9 +1,11 @@
 #include "windows/form3.h"
 
 #include "core/layout/formlayout.h"
+#include "windows/desktop.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -42,11 +44,19 @@ Form3::Form3()
     Text1->setFont(textFont);
     QPalette palette = Text1->palette();
     palette.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xCC)); // 0x00CCFFFF
+    setReadableText(palette);
     Text1->setPalette(palette);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Nothing reads the text back: it can be selected and copied, not changed.
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    // Enter presses the focused button, and "Bring up the Plandeck" from the
+    // text box (keyPressEvent).
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+    Command1->setDefault(true);
+    installAccessibleWindows();
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text1);
@@ -72,6 +82,21 @@ void Form3::Command1_Click()
 void Form3::Command2_Click()
 {
     close();
+}
+
+void Form3::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Command2->click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Command1->click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void Form3::closeEvent(QCloseEvent* event)

@@ -30,6 +30,8 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape is "Close"; Enter that no button took is "Bring up the Plandeck".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPlainTextEdit* Text1 = nullptr;
