@@ -1,11 +1,12 @@
 #include "windows/form1.h"
 
-#include "windows/frmabout.h"
-#include "windows/notebox.h"
 #include "core/notes/notestore.h"
 #include "core/reminder/digest.h"
-#include "windows/form3.h"
 #include "core/report/report.h"
+#include "windows/form3.h"
+#include "windows/frmabout.h"
+#include "windows/notebox.h"
+#include "windows/pictures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -156,7 +157,7 @@ void Form1::createControls()
     Label3[0]->hide();
 
     Image1 = new QLabel(this);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/plandeck/banner.gif")));
+    Image1->setPixmap(resourcePicture(QStringLiteral(":/plandeck/banner.gif")));
     Image1->resize(pixelSize(1725, 825));
     m_image1Twips = {0, 0, 1725, 825};
 

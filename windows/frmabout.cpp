@@ -1,6 +1,7 @@
 #include "windows/frmabout.h"
 
 #include "core/layout/formlayout.h"
+#include "windows/pictures.h"
 #include "windows/windowlist.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ frmAbout::frmAbout(WindowList& windows)
 
     picIcon = new QLabel(this);
     picIcon->setGeometry(toPixels(TwipsRect{240, 240, 765, 765}));
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/plandeck/icon.gif")));
+    picIcon->setPixmap(resourcePicture(QStringLiteral(":/plandeck/icon.gif")));
     picIcon->setAlignment(Qt::AlignCenter);
 
     lblTitle = new QLabel(QStringLiteral("Plandeck 1.2"), this);
