@@ -16,6 +16,9 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plandeck"));
+    // Wayland matches the window to the installed desktop entry by this id,
+    // which CMake gives (PLANDECK_APP_ID, the entry's name without .desktop).
+    QGuiApplication::setDesktopFileName(QLatin1String(PLANDECK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     Form1 form(Services::desktop());
