@@ -1,10 +1,9 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` are all a
 # new user needs; both install missing Debian packages first.
 JOBS ?= $(shell nproc)
-PLANDECK_HOME ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/plandeck
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all build run test test-asan fuzz bench screenshots install uninstall install-autostart deb format clean
+.PHONY: all build run test test-asan fuzz bench screenshots install uninstall deb format clean
 
 all: build
 
@@ -13,9 +12,11 @@ build:
 	cmake --preset dev
 	cmake --build --preset dev -j $(JOBS) --target plandeck
 
-# Starts the planner in its working folder ($(PLANDECK_HOME)).
+# Starts the planner as an installed one: the build is installed into
+# build/dev/stage, whose plandeck works in the user's working folder.
 run: build
-	PLANDECK_HOME="$(PLANDECK_HOME)" scripts/plandeck-launcher "$(CURDIR)/build/dev/plandeck"
+	cmake --install build/dev --prefix "$(CURDIR)/build/dev/stage" > /dev/null
+	build/dev/stage/bin/plandeck
 
 # The whole test suite, headless, warnings as errors.
 test:
@@ -32,6 +33,13 @@ test-asan:
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# A short run of every fuzz target under the sanitizers.
+fuzz:
+	@scripts/setup-deps asan
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS) --target fuzzers
+	ctest --preset asan -R '^fuzz\.'
+
 bench:
 	@scripts/setup-deps bench
 	cmake --preset release
@@ -44,52 +52,52 @@ screenshots:
 	cmake --build --preset release -j $(JOBS) --target plandeck
 	scripts/take-screenshots build/release/plandeck docs
 
+# An optimised, hardened build for installing and packing, as Debian builds.
+RELEASE = -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DPLANDECK_BUILD_TESTS=OFF
+# `make install` and `make deb` build in folders of their own, so that the
+# package never touches the list of files `make uninstall` removes.
+INSTALL_BUILD ?= build/install
+DEB_BUILD ?= build/deb
+
 # Installs for this user into $(PREFIX) (default ~/.local); for all users:
 # `sudo make install PREFIX=/usr/local`. Start it from the applications menu
-# or with $(PREFIX)/bin/plandeck-launcher.
+# or as $(PREFIX)/bin/plandeck; `plandeck --autostart on` adds the reminder
+# at login.
 install:
 	@scripts/setup-deps run
-	cmake -S . -B build/install -DCMAKE_BUILD_TYPE=Release -DPLANDECK_BUILD_TESTS=OFF \
-	    -DCMAKE_INSTALL_PREFIX="$(PREFIX)"
-	cmake --build build/install -j $(JOBS) --target plandeck
-	cmake --install build/install
+	cmake -S . -B $(INSTALL_BUILD) $(RELEASE) -DCMAKE_INSTALL_PREFIX="$(PREFIX)"
+	cmake --build $(INSTALL_BUILD) -j $(JOBS) --target plandeck
+	cmake --install $(INSTALL_BUILD) --strip
 
-# Removes exactly the files the last `make install` put in place.
+# Removes the files and the folders the last `make install` created, and the
+# login reminder when it starts that install's plandeck (the notes stay).
 uninstall:
-	@if [ -f build/install/install_manifest.txt ]; then \
-	    xargs -d '\n' rm -fv < build/install/install_manifest.txt; \
-	    share=$$(sed -n 's|/plandeck-remind\.desktop$$||p' build/install/install_manifest.txt); \
-	    if [ -n "$$share" ]; then rmdir "$$share" 2>/dev/null || true; fi; \
-	    rm -f build/install/install_manifest.txt; \
-	    autostart="$${XDG_CONFIG_HOME:-$$HOME/.config}/autostart/plandeck-remind.desktop"; \
-	    if [ -f "$$autostart" ]; then \
-	        echo "The login reminder is still set up: rm \"$$autostart\""; \
-	    fi; \
-	else echo "Nothing was installed from this folder."; fi
-
-# Shows the reminder at every login, from the files of `make install`.
-install-autostart:
-	@installed="$$(cmake -L -N build/install 2>/dev/null | sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p')"; \
-	installed="$${installed:-$(PREFIX)}"; \
-	source="$$installed/share/plandeck/plandeck-remind.desktop"; \
-	autostart="$${XDG_CONFIG_HOME:-$$HOME/.config}/autostart"; \
-	if [ ! -f "$$source" ]; then \
-	    echo "$$source is missing: run make install first." >&2; exit 1; \
+	@build="$(INSTALL_BUILD)"; \
+	if [ ! -f "$$build/install_manifest.txt" ]; then \
+	    echo "Nothing was installed from $$build."; exit 0; \
 	fi; \
-	mkdir -p "$$autostart" && cp -v "$$source" "$$autostart/"
+	program=$$(grep '/bin/plandeck$$' "$$build/install_manifest.txt"); \
+	case "$${XDG_CONFIG_HOME:-}" in /*) config="$$XDG_CONFIG_HOME" ;; *) config="$$HOME/.config" ;; esac; \
+	for entry in "$$config"/autostart/*.desktop; do \
+	    if [ -n "$$program" ] && grep -qxF "TryExec=$$program" "$$entry" 2>/dev/null; then \
+	        rm -fv "$$entry"; \
+	    fi; \
+	done; \
+	xargs -d '\n' rm -fv < "$$build/install_manifest.txt"; \
+	if [ -f "$$build/install_folders.txt" ]; then \
+	    LC_ALL=C sort -r "$$build/install_folders.txt" \
+	        | xargs -r -d '\n' rmdir -v --ignore-fail-on-non-empty; \
+	fi; \
+	rm -f "$$build/install_manifest.txt" "$$build/install_folders.txt"
 
-# A Debian package of the release build, in build/install.
+# A Debian package of the release build, in $(DEB_BUILD).
 deb:
-	@scripts/setup-deps run
-	cmake -S . -B build/install -DCMAKE_BUILD_TYPE=Release -DPLANDECK_BUILD_TESTS=OFF
-	cmake --build build/install -j $(JOBS) --target plandeck
-	@# cpack installs into its staging folder and would overwrite the list of
-	@# files that `make uninstall` removes: keep that list aside meanwhile.
-	cd build/install && { [ ! -f install_manifest.txt ] || mv install_manifest.txt install_manifest.keep; } \
-	    && { cpack -G DEB; status=$$?; rm -f install_manifest.txt; \
-	         [ ! -f install_manifest.keep ] || mv install_manifest.keep install_manifest.txt; \
-	         exit $$status; }
-	@ls -1 build/install/*.deb
+	@scripts/setup-deps deb
+	cmake -S . -B $(DEB_BUILD) $(RELEASE)
+	cmake --build $(DEB_BUILD) -j $(JOBS) --target plandeck
+	cd $(DEB_BUILD) && cpack --config CPackConfig.cmake
+	@ls -1 $(DEB_BUILD)/*.deb
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -20,6 +20,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QLatin1String(kProgramName));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
+    // Wayland matches the window to the installed desktop entry by this id,
+    // which CMake gives (PLANDECK_APP_ID, the entry's name without .desktop).
+    QGuiApplication::setDesktopFileName(QLatin1String(PLANDECK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     Form1 form(Services::desktop());

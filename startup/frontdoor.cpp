@@ -4,8 +4,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
-#include <string>
+#include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +26,12 @@ bool isRegularFile(const char* path)
 bool isExecutable(const std::string& path)
 {
     return ::access(path.c_str(), X_OK) == 0;
+}
+
+const char* environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
 } // namespace
@@ -55,23 +63,72 @@ bool nothingToRemind(int day, int month, int year)
     return true;
 }
 
-const char* windowProgramPath()
+ProgramPaths programPaths()
 {
-    static std::string path;
+    ProgramPaths paths{{}, "plandeck-gui", true};
     char self[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        std::string folder(self, std::size_t(length));
-        folder.erase(folder.rfind('/'));
-        for (const char* candidate :
-             {"/plandeck-gui", "/../" PLANDECK_LIBEXEC_FOLDER "/plandeck/plandeck-gui"}) {
-            if (isExecutable(folder + candidate)) {
-                path = folder + candidate;
-                return path.c_str();
-            }
+    if (length <= 0) {
+        return paths;
+    }
+    paths.self.assign(self, std::size_t(length));
+    const std::string folder = paths.self.substr(0, paths.self.rfind('/'));
+    if (isExecutable(folder + "/plandeck-gui")) {
+        paths.windowProgram = folder + "/plandeck-gui";
+        paths.installed = false;
+    } else if (const std::string libexec =
+                   folder + "/../" PLANDECK_LIBEXEC_FOLDER "/plandeck/plandeck-gui";
+               isExecutable(libexec)) {
+        paths.windowProgram = libexec;
+    }
+    return paths;
+}
+
+std::string workingFolder()
+{
+    if (const char* home = environment("PLANDECK_HOME")) {
+        return home;
+    }
+    // The XDG rules ignore a relative XDG_DATA_HOME.
+    if (const char* data = environment("XDG_DATA_HOME"); data != nullptr && *data == '/') {
+        return std::string(data) + "/plandeck";
+    }
+    if (const char* home = environment("HOME")) {
+        return std::string(home) + "/.local/share/plandeck";
+    }
+    return {};
+}
+
+bool enterWorkingFolder(const std::string& folder)
+{
+    struct stat st
+    {
+    };
+    const bool firstStart = ::stat(folder.c_str(), &st) != 0 && errno == ENOENT;
+    if (firstStart) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            errno = error.value();
+            return false;
         }
     }
-    return "plandeck-gui";
+    if (::chdir(folder.c_str()) != 0) {
+        return false;
+    }
+    for (const char* subfolder : {"data", "temp"}) {
+        if (::mkdir(subfolder, 0777) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    if (firstStart) {
+        const int marker = ::open("ft.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (marker < 0) {
+            return false;
+        }
+        ::close(marker);
+    }
+    return true;
 }
 
 } // namespace plandeck

@@ -1,9 +1,12 @@
 #pragma once
 
-// The part of start-up that needs no Qt: the run mode, and whether a
-// reminder run has anything to show. The `plandeck` program decides this
-// before any Qt library is loaded, so that a login reminder with nothing to
-// say costs a few file lookups; everything else runs in the window program.
+#include <string>
+
+// The part of start-up that needs no Qt: the run mode, the working folder,
+// and whether a reminder run has anything to show. The `plandeck` program
+// decides this before any Qt library is loaded, so that a login reminder
+// with nothing to say costs a few file lookups; everything else runs in the
+// window program.
 
 namespace plandeck {
 
@@ -18,8 +21,25 @@ RunMode runModeFromArguments(int argc, const char* const* argv);
 // window program decides.
 bool nothingToRemind(int day, int month, int year);
 
-// The window program to hand over to: next to this program, or in the
-// libexec folder of an installed tree.
-const char* windowProgramPath();
+// Where `plandeck` runs from. In a build folder the window program sits next
+// to it; an installed `plandeck` finds it in libexec/plandeck/ beside bin/
+// (or, failing both, on PATH) and works in the user's working folder.
+struct ProgramPaths
+{
+    std::string self;          // this program, links resolved; empty if unknown
+    std::string windowProgram; // what to hand over to
+    bool installed = true;
+};
+ProgramPaths programPaths();
+
+// The installed program's working folder: $PLANDECK_HOME, else
+// $XDG_DATA_HOME/plandeck, else $HOME/.local/share/plandeck. Empty when the
+// environment names none of them.
+std::string workingFolder();
+
+// Changes into `folder`. The first start creates it with data/, temp/ and the
+// welcome marker; later starts only add a missing data/ or temp/. False, with
+// errno set, when the folder cannot be made or entered.
+bool enterWorkingFolder(const std::string& folder);
 
 } // namespace plandeck

@@ -9,6 +9,7 @@
 #include "windows/form3.h"
 #include "windows/frmabout.h"
 #include "windows/notebox.h"
+#include "windows/pictures.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -171,7 +172,7 @@ void Form1::createControls()
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/plandeck/banner.gif")));
+    Image1->setPixmap(resourcePicture(QStringLiteral(":/plandeck/banner.gif")));
     Image1->resize(pixelSize(1725, 825));
     m_image1Twips = {0, 0, 1725, 825};
 

@@ -2,6 +2,7 @@
 
 #include "core/layout/formlayout.h"
 #include "core/version.h"
+#include "windows/pictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -22,7 +23,7 @@ frmAbout::frmAbout()
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(toPixels(TwipsRect{240, 240, 765, 765}));
-    picIcon->setPixmap(QPixmap(QStringLiteral(":/plandeck/icon.gif")));
+    picIcon->setPixmap(resourcePicture(QStringLiteral(":/plandeck/icon.gif")));
     picIcon->setAlignment(Qt::AlignCenter);
 
     lblTitle = new QLabel(

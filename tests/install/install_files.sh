@@ -1,170 +1,139 @@
 #!/bin/sh
-# Installs the build into temporary prefixes, as `make install` and the .deb
-# do, and checks where every file lands and that the desktop entries and the
-# AppStream metadata are valid.
+# Installs the build as `make install` and the .deb do and checks where every
+# file lands; then installs for a fresh user with the default prefix, starts
+# the menu entry's command from / and takes it all away with `make uninstall`.
 # Usage: install_files.sh CMAKE BUILD_DIR SOURCE_DIR
-# Checks read "[ A ] && [ B ] || fail ...": fail runs when either does not hold.
 # shellcheck disable=SC2015
-set -u
+# shellcheck source=tests/install/common.sh
+. "$(dirname "$0")/common.sh"
 cmake="$1"
 build="$2"
 source="$3"
 id=io.github.plandeck.Plandeck
+sizes="16 24 32 48 64 128 256"
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
+if ! command -v desktop-file-validate >/dev/null 2>&1; then
+    echo "FAIL: desktop-file-validate is missing: sudo apt-get install desktop-file-utils"
+    exit 1
+fi
+# The lists of a previous install from this build folder would be mixed in.
+forget_installs() {
+    rm -f "$build/install_manifest.txt" "$build/install_folders.txt"
 }
+forget_installs
 
 # The files an install puts in place, relative to the prefix.
 expected_files() {
     cat <<LIST
 bin/plandeck
-bin/plandeck-launcher
 libexec/plandeck/plandeck-gui
 share/applications/$id.desktop
-share/icons/hicolor/48x48/apps/$id.png
+share/doc/plandeck/changelog.gz
+share/doc/plandeck/copyright
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/plandeck.1.gz
 share/metainfo/$id.metainfo.xml
-share/plandeck/plandeck-remind.desktop
 LIST
+    for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
 }
 
 # check_install ROOT PREFIX: ROOT is where PREFIX's files were written (the
 # prefix itself, or DESTDIR followed by the prefix).
 check_install() {
     root="$1"
-    prefix="$2"
     expected_files | sort > "$tmp/expected"
     # The manifest names the final paths, without DESTDIR.
-    awk -v prefix="$prefix/" '{ print index($0, prefix) == 1 ? substr($0, length(prefix) + 1) : $0 }' \
+    awk -v prefix="$2/" '{ print index($0, prefix) == 1 ? substr($0, length(prefix) + 1) : $0 }' \
         "$build/install_manifest.txt" | sort > "$tmp/manifest"
-    if ! cmp -s "$tmp/expected" "$tmp/manifest"; then
-        fail "install_manifest.txt does not list exactly the expected files:"
-        diff "$tmp/expected" "$tmp/manifest"
-    fi
     (cd "$root" && find . ! -type d | sed 's|^\./||' | sort) > "$tmp/found"
-    if ! cmp -s "$tmp/expected" "$tmp/found"; then
-        fail "the files under $root are not exactly the expected ones:"
-        diff "$tmp/expected" "$tmp/found"
-    fi
-
-    for program in plandeck plandeck-launcher; do
-        [ -f "$root/bin/$program" ] && [ -x "$root/bin/$program" ] \
-            || fail "bin/$program is not an executable file"
+    for list in manifest found; do
+        cmp -s "$tmp/expected" "$tmp/$list" || fail "$list: not the expected files:
+$(diff "$tmp/expected" "$tmp/$list")"
     done
-    [ -x "$root/libexec/plandeck/plandeck-gui" ] \
-        || fail "libexec/plandeck/plandeck-gui is not an executable file"
-    cmp -s "$source/scripts/plandeck-launcher" "$root/bin/plandeck-launcher" \
-        || fail "bin/plandeck-launcher differs from scripts/plandeck-launcher"
-    icon="$root/share/icons/hicolor/48x48/apps/$id.png"
-    cmp -s "$source/windows/images/plandeck-48.png" "$icon" \
-        || fail "the icon differs from windows/images/plandeck-48.png"
-    [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
-        || fail "the icon is no PNG"
-    cmp -s "$source/packaging/$id.metainfo.xml" "$root/share/metainfo/$id.metainfo.xml" \
-        || fail "the installed metainfo differs from packaging/$id.metainfo.xml"
-    [ ! -e "$root/etc" ] && [ ! -e "$root/share/autostart" ] \
-        || fail "something was installed into autostart"
 
-    for entry in "share/applications/$id.desktop" share/plandeck/plandeck-remind.desktop; do
-        if ! desktop-file-validate "$root/$entry"; then
-            fail "desktop-file-validate rejects $entry"
-        fi
+    [ -x "$root/bin/plandeck" ] && [ -x "$root/libexec/plandeck/plandeck-gui" ] \
+        || fail "the programs are not executable"
+    for size in $sizes; do
+        icon="$root/share/icons/hicolor/${size}x$size/apps/$id.png"
+        cmp -s "$source/packaging/icons/plandeck-$size.png" "$icon" \
+            && [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')" = " $size $size" ] \
+            || fail "the ${size}x$size icon is not packaging/icons/plandeck-$size.png of that size"
     done
+    desktop-file-validate "$root/share/applications/$id.desktop" \
+        || fail "desktop-file-validate rejects the menu entry"
+    # One id names the desktop entry, the metainfo and, for Wayland, the
+    # window program (a string of its own there, between two NUL bytes).
+    grep -qF "<id>$id</id>" "$root/share/metainfo/$id.metainfo.xml" \
+        && grep -qF "<launchable type=\"desktop-id\">$id.desktop<" "$root/share/metainfo/$id.metainfo.xml" \
+        || fail "the metainfo does not name $id"
+    LC_ALL=C grep -qaxzF "$id" "$root/libexec/plandeck/plandeck-gui" \
+        || fail "plandeck-gui does not give $id as its desktop file name"
 }
 
-# Exec= line the entries should have for a launcher at PATH, after desktop
-# entry quoting.
-exec_line() {
-    case "$1" in
-        *[!A-Za-z0-9_./+-]*)
-            quoted=$(printf '%s' "$1" | sed 's/[\\"`$]/\\&/g; s/\\/\\\\/g')
-            printf 'Exec="%s"%s\n' "$quoted" "$2" ;;
-        *) printf 'Exec=%s%s\n' "$1" "$2" ;;
-    esac
+# menu_exec ROOT PROGRAM: the menu entry starts PROGRAM.
+menu_exec() {
+    line=$(grep '^Exec=' "$1/share/applications/$id.desktop")
+    [ "$line" = "Exec=$(exec_argument "$2")" ] || fail "menu entry has '$line' for $2"
 }
 
-check_exec_lines() {
-    root="$1"
-    launcher="$2"
-    line=$(grep '^Exec=' "$root/share/applications/$id.desktop")
-    want=$(exec_line "$launcher" "")
-    [ "$line" = "$want" ] || fail "menu entry has '$line', expected '$want'"
-    line=$(grep '^Exec=' "$root/share/plandeck/plandeck-remind.desktop")
-    want=$(exec_line "$launcher" " remind")
-    [ "$line" = "$want" ] || fail "reminder entry has '$line', expected '$want'"
-}
-
-if ! command -v desktop-file-validate >/dev/null 2>&1; then
-    echo "FAIL: desktop-file-validate is missing: sudo apt-get install desktop-file-utils"
-    exit 1
-fi
-
-# The entries as kept in the source tree.
-for entry in "$id.desktop" plandeck-remind.desktop; do
-    desktop-file-validate "$source/packaging/$entry" \
-        || fail "desktop-file-validate rejects packaging/$entry"
-done
-grep -qx 'Exec=plandeck-launcher' "$source/packaging/$id.desktop" \
-    || fail "packaging/$id.desktop should start plandeck-launcher"
-grep -qx 'Categories=Office;Calendar;' "$source/packaging/$id.desktop" \
-    || fail "packaging/$id.desktop should be in Office and Calendar"
-grep -qx "Icon=$id" "$source/packaging/$id.desktop" \
-    || fail "packaging/$id.desktop should use the icon $id"
-grep -qx 'Exec=plandeck-launcher remind' "$source/packaging/plandeck-remind.desktop" \
-    || fail "packaging/plandeck-remind.desktop should start the reminder"
-
-if command -v appstreamcli >/dev/null 2>&1; then
-    appstreamcli validate --no-net "$source/packaging/$id.metainfo.xml" \
-        || fail "appstreamcli rejects packaging/$id.metainfo.xml"
-else
-    echo "SKIP: appstreamcli is missing (package appstream); metainfo not validated"
-fi
-
-# 1. A per-user style install straight into a prefix, one whose path has a
-# blank and a dollar sign, so the Exec= lines must be quoted.
+echo "== a prefix whose path needs quoting in Exec="
 prefix="$tmp/home of \$user/.local"
-echo "== cmake --install --prefix $prefix"
 if "$cmake" --install "$build" --prefix "$prefix" > "$tmp/log" 2>&1; then
     check_install "$prefix" "$prefix"
-    check_exec_lines "$prefix" "$prefix/bin/plandeck-launcher"
-
-    # The installed launcher runs the installed program next to it, even
-    # when its folder is not on PATH. In an existing working folder without
-    # the welcome marker and without notes for today, `remind` ends quietly
-    # without a display.
-    work="$tmp/work"
-    mkdir -p "$work"
-    if ! env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM PATH=/usr/bin:/bin \
-        PLANDECK_HOME="$work" "$prefix/bin/plandeck-launcher" remind; then
-        fail "the installed launcher did not run the installed program"
-    fi
-    [ -d "$work/data" ] && [ -d "$work/temp" ] && [ ! -e "$work/ft.txt" ] \
-        || fail "the installed launcher did not prepare $work as expected"
+    menu_exec "$prefix" "$prefix/bin/plandeck"
 else
-    cat "$tmp/log"
-    fail "cmake --install --prefix failed"
+    fail "cmake --install --prefix failed: $(cat "$tmp/log")"
 fi
+forget_installs
 
-# 2. A package build: prefix /usr, files written below DESTDIR.
+echo "== a package build: prefix /usr, files written below DESTDIR"
 stage="$tmp/stage"
-echo "== DESTDIR=$stage cmake --install --prefix /usr"
 if DESTDIR="$stage" "$cmake" --install "$build" --prefix /usr > "$tmp/log" 2>&1; then
     check_install "$stage/usr" /usr
-    check_exec_lines "$stage/usr" /usr/bin/plandeck-launcher
-    [ -z "$(find "$stage" -mindepth 1 -maxdepth 1 ! -name usr)" ] \
-        || fail "files were written outside DESTDIR/usr"
+    menu_exec "$stage/usr" /usr/bin/plandeck
+    [ "$(ls -A "$stage")" = usr ] || fail "files were written outside DESTDIR/usr"
+    [ ! -e "$build/install_folders.txt" ] || fail "a staged install noted folders to remove"
 else
-    cat "$tmp/log"
-    fail "DESTDIR install failed"
+    fail "DESTDIR install failed: $(cat "$tmp/log")"
 fi
+forget_installs
 
-rm -f "$build/install_manifest.txt"
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
+echo "== a fresh user: make install's default prefix, the menu entry, make uninstall"
+home="$tmp/fresh"
+mkdir "$home"
+# The default of make install's PREFIX; the folders around it are noted too.
+if HOME="$home" "$cmake" --install "$build" --prefix "$home/.local" > "$tmp/log" 2>&1; then
+    command=$(sed -n 's/^Exec=//p' "$home/.local/share/applications/$id.desktop")
+    # As a desktop starts it: from /, here on the headless platform; a first
+    # start waits at the welcome message.
+    (cd / && HOME="$home" XDG_CACHE_HOME="$tmp/cache" QT_QPA_PLATFORM=offscreen \
+        exec "$command") > "$tmp/log" 2>&1 &
+    pid=$!
+    for _ in $(seq 100); do
+        [ "$(readlink "/proc/$pid/exe")" = "$home/.local/libexec/plandeck/plandeck-gui" ] && break
+        sleep 0.1
+    done
+    work="$home/.local/share/plandeck"
+    [ "$(readlink "/proc/$pid/cwd")" = "$work" ] || fail "the menu entry's command is not in $work"
+    folder_holds "$work" data ft.txt temp
+    kill -TERM "$pid"
+    wait "$pid" || fail "the window program ended with status $?: $(cat "$tmp/log")"
+
+    HOME="$home" "$home/.local/bin/plandeck" --autostart on > /dev/null \
+        || fail "--autostart on failed"
+    printf '[Desktop Entry]\nTryExec=/usr/bin/plandeck\n' > "$home/.config/autostart/other.desktop"
+    HOME="$home" make -s --no-print-directory -C "$source" uninstall INSTALL_BUILD="$build" \
+        > "$tmp/log" 2>&1 || fail "make uninstall failed: $(cat "$tmp/log")"
+    # Left: the notes, and the autostart entry of another install.
+    (cd "$home" && find . -path './.local/share/plandeck/*' -prune -o -print | LC_ALL=C sort) \
+        > "$tmp/left"
+    printf '%s\n' . ./.config ./.config/autostart ./.config/autostart/other.desktop \
+        ./.local ./.local/share ./.local/share/plandeck > "$tmp/expected"
+    cmp -s "$tmp/expected" "$tmp/left" || fail "make uninstall left:
+$(diff "$tmp/expected" "$tmp/left")"
+else
+    fail "cmake --install --prefix ~/.local failed: $(cat "$tmp/log")"
 fi
-echo "all install checks passed"
+forget_installs
+
+finish "install"

@@ -1,19 +1,27 @@
 #!/usr/bin/env python3
-"""Draw Plandeck's pictures: banner.gif, icon.gif and plandeck-48.png.
+"""Draw Plandeck's pictures from plain rounded rectangles.
 
-Everything is drawn here from plain rectangles on a small palette raster,
-then written by the tiny GIF and PNG writers below (standard library only).
-The output is deterministic, so re-running reproduces the same bytes:
+Next to this script: the windows' banner.gif and icon.gif, and their
+banner@2x.gif and icon@2x.gif for screens at twice the pixel density (Qt's
+icon loader picks a "@2x" file by its name). In packaging/icons/: the
+application icon for the desktop's menus, plandeck.svg and plandeck-N.png
+for each hicolor size N.
+
+Every picture is drawn from the same rectangles, painted onto a palette
+raster (GIF), a supersampled palette raster (PNG) or into an SVG, by the tiny
+writers below (standard library only). The output is deterministic, so
+re-running reproduces the same bytes:
 
     python3 windows/images/draw_pictures.py
-
-The files are written next to this script.
 """
+import math
 import os
 import struct
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+ICONS = os.path.join(HERE, "..", "..", "packaging", "icons")
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)   # hicolor folders NxN
 
 # ---------------------------------------------------------------- palette --
 CLEAR = 255                       # transparent index in every picture
@@ -44,24 +52,42 @@ def palette():
 
 # ----------------------------------------------------------------- canvas --
 class Canvas:
-    """Palette-index raster; logical units are multiplied by `scale`."""
+    """Palette-index raster of width x height logical units, `scale` pixels
+    each (a fraction for the icon sizes that are no multiple of the design);
+    `samples` x `samples` pixels later make one pixel of a PNG."""
 
-    def __init__(self, width, height, scale=1):
-        self.w, self.h, self.s = width * scale, height * scale, scale
+    def __init__(self, width, height, scale=1, samples=1):
+        self.s = scale * samples
+        self.w, self.h = round(width * self.s), round(height * self.s)
+        self.samples = samples
         self.px = [CLEAR] * (self.w * self.h)
 
     def rect(self, x, y, w, h, colour, r=0):
-        """Fill a rectangle whose corners are rounded with radius r."""
+        """Fill a rectangle whose corners are rounded with radius r: every
+        pixel whose centre lies inside."""
         s = self.s
         x0, y0, x1, y1, rr = x * s, y * s, (x + w) * s, (y + h) * s, r * s
-        for py in range(max(y0, 0), min(y1, self.h)):
+        for py in range(max(math.ceil(y0 - 0.5), 0), min(math.ceil(y1 - 0.5), self.h)):
             cy = py + 0.5
             dy = max(y0 + rr - cy, cy - (y1 - rr), 0)
-            for px in range(max(x0, 0), min(x1, self.w)):
+            for px in range(max(math.ceil(x0 - 0.5), 0), min(math.ceil(x1 - 0.5), self.w)):
                 cx = px + 0.5
                 dx = max(x0 + rr - cx, cx - (x1 - rr), 0)
                 if dx * dx + dy * dy <= rr * rr:
                     self.px[py * self.w + px] = colour
+
+
+class Svg:
+    """The same rectangles as SVG elements, painted in the same order."""
+
+    def __init__(self, width, height):
+        self.w, self.h = width, height
+        self.shapes = []
+
+    def rect(self, x, y, w, h, colour, r=0):
+        rounded = f' rx="{r}"' if r else ""
+        self.shapes.append(f'<rect x="{x}" y="{y}" width="{w}" height="{h}"{rounded}'
+                           f' fill="#{"%02x%02x%02x" % COLOURS[colour]}"/>')
 
 
 def page(c, x, y, w, h, header=10):
@@ -93,14 +119,14 @@ def calendar(c, x, y):
             c.rect(gx + col * 5, gy + row * 5, 4, 4, colour)
 
 
-def icon(size, scale=1):
-    c = Canvas(size, size, scale)
+def icon(c, size):
+    """The calendar sheet on a square canvas of size x size units."""
     calendar(c, (size - 40) // 2, 4)
     return c
 
 
-def banner():
-    c = Canvas(115, 55)
+def banner(scale=1):
+    c = Canvas(115, 55, scale)
     c.rect(0, 0, 115, 55, BORDER, r=9)          # rounded backdrop
     c.rect(1, 1, 113, 53, BG, r=8)
     page(c, 13, 11, 40, 40, header=0)           # the deck behind the sheet
@@ -174,8 +200,8 @@ def write_gif(path, c):
 
 
 def write_png(path, c):
-    """RGBA PNG; each scale x scale block of the canvas becomes one pixel."""
-    pal, s = palette(), c.s
+    """RGBA PNG; each samples x samples block of the canvas becomes one pixel."""
+    pal, s = palette(), c.samples
     w, h = c.w // s, c.h // s
     raw = bytearray()
     for y in range(h):
@@ -206,7 +232,21 @@ def write_png(path, c):
         f.write(png)
 
 
+def write_svg(path, c):
+    svg = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{c.w}" height="{c.h}"'
+           f' viewBox="0 0 {c.w} {c.h}">\n'
+           + "".join(f"  {shape}\n" for shape in c.shapes)
+           + "</svg>\n")
+    with open(path, "w", encoding="ascii") as f:
+        f.write(svg)
+
+
 if __name__ == "__main__":
-    write_gif(os.path.join(HERE, "banner.gif"), banner())
-    write_gif(os.path.join(HERE, "icon.gif"), icon(47))
-    write_png(os.path.join(HERE, "plandeck-48.png"), icon(48, scale=4))
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        write_gif(os.path.join(HERE, f"banner{suffix}.gif"), banner(scale))
+        write_gif(os.path.join(HERE, f"icon{suffix}.gif"), icon(Canvas(47, 47, scale), 47))
+    os.makedirs(ICONS, exist_ok=True)
+    write_svg(os.path.join(ICONS, "plandeck.svg"), icon(Svg(48, 48), 48))
+    for size in ICON_SIZES:
+        write_png(os.path.join(ICONS, f"plandeck-{size}.png"),
+                  icon(Canvas(48, 48, size / 48, samples=4), 48))
