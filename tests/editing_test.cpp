@@ -142,22 +142,25 @@ TEST_F(Editing, UntouchedNotesAreNeverRewritten)
     EXPECT_EQ(readFile(kNote5), QByteArray("newer, from a sync tool"));
 }
 
-TEST_F(Editing, CharactersOutsideTheCodePageBecomeQuestionMarks)
+// What is typed or pasted is kept: stored in Windows-1252 when it fits and
+// would not read as UTF-8, otherwise in UTF-8.
+TEST_F(Editing, TypedAndPastedTextIsKept)
 {
     const auto form = openForm();
-    NoteBox* box = boxOf(*form, 5);
-    click(box);
-    for (const QString& typed :
-         {QStringLiteral("caf"), QString::fromUtf16(u"\u00e9"), QStringLiteral(" "),
-          QString::fromUtf16(u"\u03b1"), QString::fromUtf16(u"\u20ac")}) {
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, typed, Qt::NoModifier);
+    for (const auto& [day, typed] :
+         {std::pair{6, QStringLiteral("plain é")}, std::pair{5, QStringLiteral("Łódź")}}) {
+        click(boxOf(*form, day));
+        for (const QChar c : typed) {
+            QTest::sendKeyEvent(QTest::Click, boxOf(*form, day), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+        }
     }
-    EXPECT_EQ(box->toPlainText(), QString::fromUtf16(u"caf\u00e9 ?\u20ac"));
-    QApplication::clipboard()->setText(QString::fromUtf16(u" \U0001F600"));
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QApplication::clipboard()->setText(QStringLiteral(" ✓"));
+    QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
     click(form->Command7);
-    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), QString::fromUtf16(u"caf\u00e9 ?\u20ac ?"));
-    EXPECT_EQ(readFile(kNote5), QByteArray("caf\xE9 ?\x80 ?"));
+    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), QStringLiteral("Łódź ✓"));
+    EXPECT_EQ(readFile(kNote5), QByteArray("\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93"));
+    EXPECT_EQ(readFile("data/2007-12-06.txt"), QByteArray("plain \xE9"));
 }
 
 TEST_F(Editing, ResizeWhileTypingLosesNothing)

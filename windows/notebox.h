@@ -42,8 +42,7 @@ public:
 
     // The text and the bytes a save writes, read together so that the text
     // is taken from the document once: the loaded bytes while the text is
-    // what was loaded, otherwise the text with CR LF line breaks in
-    // Windows-1252.
+    // what was loaded, otherwise storedBytes() of the text.
     NoteSnapshot snapshot() const;
 
     // After a successful save: the saved snapshot is the new baseline and the
@@ -57,9 +56,6 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void onContentsChange();
@@ -74,18 +70,5 @@ private:
     bool m_editable = true;
     bool m_loading = false;
 };
-
-// Text layout slows down steeply with very long lines, so a note beyond these
-// sizes is shown as a notice instead of being laid out in a small cell.
-inline constexpr qsizetype kLargestEditableNote = 4 * 1024 * 1024;
-inline constexpr qsizetype kLongestEditableLine = 16 * 1024;
-bool isTooLargeToEdit(const QByteArray& bytes);
-
-// How the box shows stored bytes: every CR LF, lone CR and lone LF becomes
-// one line break.
-QString displayText(const QByteArray& bytes);
-
-// How the box's text is stored: each line break as CR LF, Windows-1252.
-QByteArray storedBytes(const QString& boxText);
 
 } // namespace plandeck

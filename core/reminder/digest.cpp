@@ -1,7 +1,7 @@
 #include "core/reminder/digest.h"
 
-#include "core/notes/codepage.h"
 #include "core/notes/notestore.h"
+#include "core/notes/notetext.h"
 
 namespace plandeck {
 
@@ -31,7 +31,7 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
             digest += headingOf(day, month, Int16(k), year) +
                       QStringLiteral("(This note could not be read. %1)").arg(note.error);
         } else if (!note.bytes.isEmpty()) {
-            digest += headingOf(day, month, Int16(k), year) + fromCodePage(note.bytes);
+            digest += headingOf(day, month, Int16(k), year) + noteText(note.bytes);
         }
     }
     return digest;
