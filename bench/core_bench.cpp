@@ -1,5 +1,6 @@
 #include "bench/benchsupport.h"
 
+#include "core/notes/notetext.h"
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 
@@ -8,7 +9,7 @@
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 
-// The window-free work behind the reminder and the report.
+// The window-free work behind the reminder, the report and saving a note.
 
 using namespace plandeck;
 using namespace plandeck::bench;
@@ -94,8 +95,55 @@ void BM_Report(benchmark::State& state)
     state.SetLabel("10 KB notes with markup, build + write");
 }
 
+// The text a box shows for a note file of `size` bytes, with every eighth
+// character one of `letters` instead.
+QString boxText(qsizetype size, QStringView letters)
+{
+    QString text = QString::fromLatin1(makeNote(size, NoteKind::Plain, 7));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (qsizetype i = 3; i < text.size(); i += 8) {
+        if (text[i].isLetter()) {
+            text[i] = letters[(i / 8) % letters.size()];
+        }
+    }
+    return text;
+}
+
+// The conversion of a box's text to the bytes a save writes.
+void runNoteBytes(benchmark::State& state, const QString& text)
+{
+    for (auto _ : state) {
+        QByteArray bytes = storedBytes(text);
+        benchmark::DoNotOptimize(bytes);
+    }
+    if (displayText(storedBytes(text)) != text) {
+        state.SkipWithError("the bytes do not read back as the text");
+    }
+}
+
+void BM_LargeNoteBytes(benchmark::State& state)
+{
+    runNoteBytes(state, boxText(4 * 1024 * 1024, u"\u00e9\u00fc\u20ac\u00df"));
+    state.SetLabel("4 MiB, Windows-1252 letters");
+}
+
+void BM_LargeUnicodeNoteBytes(benchmark::State& state)
+{
+    runNoteBytes(state, boxText(4 * 1024 * 1024, u"\u0142\u017a\u03a9\u6771"));
+    state.SetLabel("4 MiB, letters outside Windows-1252");
+}
+
+void BM_SmallNoteBytes(benchmark::State& state)
+{
+    runNoteBytes(state, boxText(1024, u"\u00e9\u00fc\u20ac\u00df"));
+    state.SetLabel("1 KB, Windows-1252 letters");
+}
+
 } // namespace
 
 BENCHMARK(BM_DigestNoNote)->Apply(configure);
 BENCHMARK(BM_DigestEveryYear)->Apply(configure);
 BENCHMARK(BM_Report)->Apply(configure);
+BENCHMARK(BM_LargeNoteBytes)->Apply(configure);
+BENCHMARK(BM_LargeUnicodeNoteBytes)->Apply(configure);
+BENCHMARK(BM_SmallNoteBytes)->Apply(configure);

@@ -2,6 +2,7 @@
 
 #include "windows/shutdown.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -108,7 +109,7 @@ TEST_P(TypedText, IsStoredAsTheBoxShowsIt)
         QApplication::clipboard()->setText(t.pasted);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
-    EXPECT_EQ(box->toPlainText(), t.shown);
+    EXPECT_EQ(box->noteText(), t.shown);
     tick(*form);
     EXPECT_EQ(readFile(kNote5), t.stored);
 }
@@ -122,10 +123,20 @@ INSTANTIATE_TEST_SUITE_P(
                QStringLiteral("one\ntwo"),
                "one\r\ntwo"},
         Typing{"OnlyBlanksAreANote", QStringLiteral("  "), {}, QStringLiteral("  "), "  "},
-        // Characters the code page lacks become '?' as they are typed or pasted.
-        Typing{"OutsideTheCodePage", QString::fromUtf16(u"caf\u00e9 \u03b1\u20ac"),
-               QString::fromUtf16(u" \U0001F600"), QString::fromUtf16(u"caf\u00e9 ?\u20ac ?"),
-               "caf\xE9 ?\x80 ?"}),
+        // Windows-1252 when every character fits, otherwise UTF-8.
+        Typing{"Windows1252WhenItFits",
+               QStringLiteral("plain \u00e9"),
+               {},
+               QStringLiteral("plain \u00e9"),
+               "plain \xE9"},
+        Typing{"Utf8OtherwiseTypedOrPasted", QStringLiteral("\u0141\u00f3d\u017a"),
+               QStringLiteral(" \u2713"), QStringLiteral("\u0141\u00f3d\u017a \u2713"),
+               "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93"},
+        Typing{"NoBreakSpacesStay",
+               QStringLiteral("nb\u00a0sp"),
+               {},
+               QStringLiteral("nb\u00a0sp"),
+               "nb\xA0sp"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Editing, EmptiedNoteDeletesItsFileAndAnEmptyBoxWritesNothing)

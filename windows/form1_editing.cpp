@@ -3,6 +3,7 @@
 #include "windows/form1.h"
 
 #include "core/notes/notestore.h"
+#include "core/notes/notetext.h"
 #include "core/report/report.h"
 #include "windows/form3.h"
 #include "windows/frmabout.h"

@@ -1,44 +1,8 @@
 #include "windows/notebox.h"
 
-#include "core/notes/codepage.h"
-
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QMimeData>
+#include "core/notes/notetext.h"
 
 namespace plandeck {
-
-QString displayText(const QByteArray& bytes)
-{
-    QString text = fromCodePage(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
-
-QByteArray storedBytes(const QString& boxText)
-{
-    QByteArray bytes = toCodePage(boxText);
-    bytes.replace("\n", "\r\n");
-    return bytes;
-}
-
-bool isTooLargeToEdit(const QByteArray& bytes)
-{
-    if (bytes.size() > kLargestEditableNote) {
-        return true;
-    }
-    qsizetype lineStart = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r') {
-            if (i - lineStart > kLongestEditableLine) {
-                return true;
-            }
-            lineStart = i + 1;
-        }
-    }
-    return false;
-}
 
 NoteBox::NoteBox(int index, QWidget* parent) : QPlainTextEdit(parent), m_index(index)
 {
@@ -120,44 +84,6 @@ void NoteBox::focusOutEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusOutEvent(event);
     Q_EMIT focusLost(m_index);
-}
-
-// Typed, pasted or dropped characters that the note file cannot hold become
-// '?' before they reach the box, so the box always shows what will be saved.
-
-void NoteBox::keyPressEvent(QKeyEvent* event)
-{
-    const QString text = event->text();
-    if (text.isEmpty() || restrictToCodePage(text) == text) {
-        QPlainTextEdit::keyPressEvent(event);
-        return;
-    }
-    QKeyEvent allowed(event->type(), event->key(), event->modifiers(), restrictToCodePage(text),
-                      event->isAutoRepeat(), ushort(event->count()));
-    QPlainTextEdit::keyPressEvent(&allowed);
-}
-
-void NoteBox::inputMethodEvent(QInputMethodEvent* event)
-{
-    const QString commit = event->commitString();
-    if (restrictToCodePage(commit) == commit) {
-        QPlainTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent allowed(event->preeditString(), event->attributes());
-    allowed.setCommitString(restrictToCodePage(commit), event->replacementStart(),
-                            event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&allowed);
-}
-
-void NoteBox::insertFromMimeData(const QMimeData* source)
-{
-    if (!source->hasText()) {
-        return;
-    }
-    QMimeData allowed;
-    allowed.setText(restrictToCodePage(source->text()));
-    QPlainTextEdit::insertFromMimeData(&allowed);
 }
 
 } // namespace plandeck

@@ -47,9 +47,6 @@ Q_SIGNALS:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void setTextUnedited(const QString& text);
@@ -60,18 +57,5 @@ private:
     QString m_loadedText;
     bool m_editable = true;
 };
-
-// Text layout slows down steeply with very long lines, so a note beyond these
-// sizes is shown as a notice instead of being laid out in a small cell.
-inline constexpr qsizetype kLargestEditableNote = 4 * 1024 * 1024;
-inline constexpr qsizetype kLongestEditableLine = 16 * 1024;
-bool isTooLargeToEdit(const QByteArray& bytes);
-
-// How the box shows stored bytes: every CR LF, lone CR and lone LF becomes
-// one line break.
-QString displayText(const QByteArray& bytes);
-
-// How the box's text is stored: each line break as CR LF, Windows-1252.
-QByteArray storedBytes(const QString& boxText);
 
 } // namespace plandeck

@@ -6,7 +6,8 @@
 #include <QString>
 
 // The day-note store: one file per date under data/, holding the note's
-// Windows-1252 bytes and nothing else. An empty note has no file. The store
+// bytes (Windows-1252 or UTF-8, see notetext.h) and nothing else. An empty
+// note has no file. The store
 // keeps no state and no cache; every call goes to the file system afresh.
 
 namespace plandeck {

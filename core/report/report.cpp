@@ -1,7 +1,7 @@
 #include "core/report/report.h"
 
-#include "core/notes/codepage.h"
 #include "core/notes/notestore.h"
+#include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
 
 #include <QDir>
@@ -35,6 +35,35 @@ bool isReportFileName(const QString& name)
     static const QRegularExpression pattern(
         QStringLiteral("\\Areport-[A-Z]{%1}\\.htm\\z").arg(kNameLetters));
     return pattern.match(name).hasMatch();
+}
+
+// A character Windows-1252 holds goes in as its byte, escaped as a note is
+// when asked; any other as a decimal character reference, made after the
+// escaping so that its & stays. The escaping sees each run of Windows-1252
+// characters whole: what it pairs (blanks, CR LF) are ASCII characters, which
+// no reference ever separates.
+void appendPageText(QByteArray& html, QStringView text, bool escape)
+{
+    QByteArray run;
+    run.reserve(text.size());
+    const auto flush = [&] {
+        if (escape) {
+            appendEscapedNote(html, run);
+        } else {
+            html += run;
+        }
+        run.clear();
+    };
+    for (const char32_t codePoint : text.toUcs4()) {
+        const int byte = windows1252Byte(codePoint);
+        if (byte >= 0) {
+            run += char(byte);
+        } else {
+            flush();
+            html += "&#" + QByteArray::number(quint32(codePoint)) + ';';
+        }
+    }
+    flush();
 }
 
 } // namespace
@@ -126,7 +155,9 @@ QByteArray escapeNote(const QByteArray& note)
 
 QByteArray reportHeading(Int16 day, Int16 month, Int16 year)
 {
-    return "<hr><b>" + toCodePage(dayHeading(day, month, year)) + "</b><br>";
+    QByteArray html = "<hr><b>";
+    appendPageText(html, dayHeading(day, month, year), false);
+    return html + "</b><br>";
 }
 
 ReportPage buildReport(Int16 month, Int16 year)
@@ -143,7 +174,13 @@ ReportPage buildReport(Int16 month, Int16 year)
             // Escaping grows a typical note by less than half.
             page.html.reserve(page.html.size() + note.bytes.size() * 3 / 2 + 64);
             page.html += reportHeading(d, month, year);
-            const qsizetype shown = appendEscapedWithin(page.html, note.bytes);
+            // A Windows-1252 note's bytes are already one per character.
+            qsizetype shown = note.bytes.size();
+            if (isWindows1252Note(note.bytes)) {
+                shown = appendEscapedWithin(page.html, note.bytes);
+            } else {
+                appendPageText(page.html, noteText(note.bytes), true);
+            }
             if (shown < note.fileSize) {
                 page.html += "<br>(This note has " + QByteArray::number(note.fileSize) +
                              " bytes in all; the rest is left out of this report.)";

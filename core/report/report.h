@@ -9,7 +9,9 @@
 class QRandomGenerator;
 
 // The month report: an HTML page with every note of a month, each under its
-// day's heading, written as Windows-1252 bytes to temp/report-<32 letters>.htm.
+// day's heading, written to temp/report-<32 letters>.htm one byte per
+// character: Windows-1252, and a decimal character reference (&#321;) for a
+// character outside it, so a page of Windows-1252 notes is as it always was.
 
 namespace plandeck {
 

@@ -16,6 +16,7 @@ EXPECTED = [
     ("17-December-2007 Monday",
      ["line one", "line two", "<b>not bold</b> &amp; <img src=x onerror=alert(1)>"]),
     ("28-December-2007 Friday", ['"quoted" \'single\' \u00e9t\u00e9 \u20ac']),
+    ("30-December-2007 Sunday", ["\u0141\u00f3d\u017a & \u6771 \U0001f600"]),
 ]
 ALLOWED = {"html", "head", "body", "hr", "b", "br"}
 
