@@ -42,6 +42,7 @@ struct NoteMatch
     qsizetype foldedOffset = 0; // where the first match starts in the folded text
 
     bool isReadable() const { return error.isEmpty(); }
+    friend bool operator==(const NoteMatch&, const NoteMatch&) = default;
     // The line holding the first match, cut to about kShownLineLength
     // characters around the match; or the reason the note was not read.
     QString lineText() const;
