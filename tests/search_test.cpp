@@ -19,12 +19,13 @@ QStringList rowsFor(const NoteIndex& index, const QString& text)
     QStringList rows;
     for (const NoteMatch& match : index.find(text).matches) {
         const QDate& d = match.date;
+        const MatchInNote found = locateMatch(d, text);
         rows.append(QStringLiteral("%1-%2-%3|%4|%5")
                         .arg(d.year())
                         .arg(d.month(), 2, 10, QLatin1Char('0'))
                         .arg(d.day(), 2, 10, QLatin1Char('0'))
-                        .arg(match.lineText())
-                        .arg(match.cursorPosition()));
+                        .arg(found.line)
+                        .arg(found.position));
     }
     return rows;
 }
@@ -145,9 +146,8 @@ TEST_F(SearchFolder, OddEntriesAreSkippedAndUnreadableNotesListed)
     ASSERT_EQ(found.matches.size(), 3);
     EXPECT_EQ(found.matches[0].date, QDate(2004, 1, 8));
     EXPECT_EQ(found.matches[1].date, QDate(2004, 1, 7));
-    EXPECT_FALSE(found.matches[1].isReadable());
-    EXPECT_TRUE(found.matches[1].lineText().contains(QStringLiteral("2004-01-07.txt")));
-    EXPECT_EQ(found.matches[2].lineText(), QStringLiteral("x linked"));
+    EXPECT_TRUE(found.matches[1].error.contains(QStringLiteral("2004-01-07.txt")));
+    EXPECT_EQ(found.matches[2].date, QDate(2004, 1, 5));
 }
 
 TEST_F(SearchFolder, FollowsNotesSavedChangedAndDeleted)

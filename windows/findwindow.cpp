@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,8 +16,6 @@
 #include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <optional>
-#include <vector>
 
 namespace plandeck {
 
@@ -37,13 +36,16 @@ public:
         if (extends && matches.size() > shown) {
             beginInsertRows({}, int(shown), int(matches.size() - 1));
             m_matches = matches;
-            m_lines.resize(std::size_t(matches.size()));
             endInsertRows();
         } else if (!extends && (text != m_text || matches != m_matches)) {
             beginResetModel();
             m_matches = matches;
-            m_lines.assign(std::size_t(matches.size()), std::nullopt);
+            m_lines.clear();
             endResetModel();
+        } else if (!extends && !m_matches.isEmpty()) {
+            // The same notes, whose texts may have changed: read again.
+            m_lines.clear();
+            Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, 1));
         }
         m_text = text;
     }
@@ -70,11 +72,14 @@ public:
         if (index.column() == 0) {
             return QLocale().toString(found.date, QLocale::LongFormat);
         }
-        std::optional<QString>& line = m_lines[std::size_t(index.row())];
-        if (!line) {
-            line = found.isReadable()
-                       ? found.lineText()
-                       : QStringLiteral("(This note could not be read. %1)").arg(found.error);
+        // Read afresh for the rows on screen only: the index holds no texts.
+        auto line = m_lines.find(index.row());
+        if (line == m_lines.end()) {
+            line = m_lines.insert(
+                index.row(),
+                found.isReadable()
+                    ? locateMatch(found.date, m_text).line
+                    : QStringLiteral("(This note could not be read. %1)").arg(found.error));
         }
         return *line;
     }
@@ -90,7 +95,7 @@ public:
 private:
     QString m_text;
     QList<NoteMatch> m_matches;
-    mutable std::vector<std::optional<QString>> m_lines;
+    mutable QHash<int, QString> m_lines; // the line of each row shown so far
     bool m_extendable = false;
 };
 
@@ -217,8 +222,8 @@ void FindWindow::chooseRow(int row)
     if (row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    const NoteMatch& found = m_model->match(row);
-    Q_EMIT dateChosen(found.date, found.cursorPosition());
+    const QDate date = m_model->match(row).date;
+    Q_EMIT dateChosen(date, locateMatch(date, m_text->text()).position);
 }
 
 } // namespace plandeck

@@ -179,16 +179,14 @@ qsizetype unfoldedPosition(QStringView text, qsizetype foldedOffset)
     return position < 0 ? text.size() : position;
 }
 
-QString NoteMatch::lineText() const
+MatchInNote locateMatch(const QString& noteText, const QString& text)
 {
-    if (!isReadable()) {
-        return error;
-    }
-    const QString text = searchedText(bytes);
-    const qsizetype match = unfoldedPosition(text, foldedOffset);
-    qsizetype start = match > 0 ? text.lastIndexOf(QLatin1Char('\n'), match - 1) + 1 : 0;
-    qsizetype end = text.indexOf(QLatin1Char('\n'), match);
-    end = end < 0 ? text.size() : end;
+    const QByteArray pattern = foldedText(text);
+    const qsizetype at = pattern.isEmpty() ? -1 : foldedText(noteText).indexOf(pattern);
+    const qsizetype match = at < 0 ? 0 : unfoldedPosition(noteText, at);
+    qsizetype start = match > 0 ? noteText.lastIndexOf(QLatin1Char('\n'), match - 1) + 1 : 0;
+    qsizetype end = noteText.indexOf(QLatin1Char('\n'), match);
+    end = end < 0 ? noteText.size() : end;
     // A long line shows from shortly before the match.
     const bool cutBefore = end - start > kShownLineLength && match - start > kShownLineLength / 4;
     if (cutBefore) {
@@ -198,31 +196,40 @@ QString NoteMatch::lineText() const
     if (cutAfter) {
         end = start + kShownLineLength;
     }
-    const QChar ellipsis(0x2026);
-    return (cutBefore ? QString(ellipsis) : QString()) + text.mid(start, end - start) +
-           (cutAfter ? QString(ellipsis) : QString());
+    const QString ellipsis(QChar(0x2026));
+    return {int(match), (cutBefore ? ellipsis : QString()) + noteText.mid(start, end - start) +
+                            (cutAfter ? ellipsis : QString())};
 }
 
-int NoteMatch::cursorPosition() const
+MatchInNote locateMatch(const QDate& date, const QString& text)
 {
-    return isReadable() ? int(unfoldedPosition(searchedText(bytes), foldedOffset)) : 0;
+    const NoteRead note = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
+    return note.isReadable() ? locateMatch(searchedText(note.bytes), text)
+                             : MatchInNote{0, note.error};
 }
 
-void NoteIndex::append(Note note, QByteArrayView folded)
+void NoteIndex::append(const Note& note, QByteArrayView folded, const QString& error)
 {
-    note.folded = m_folded.size();
+    if (!error.isEmpty()) {
+        m_unreadable.emplace_back(m_notes.size(), error);
+    }
+    m_notes.push_back({note.date, note.stamp, m_folded.size()});
     m_folded.append(folded);
     m_folded.append(kSeparator);
-    if (!note.error.isEmpty()) {
-        m_unreadable.push_back(m_notes.size());
-    }
-    m_notes.push_back(std::move(note));
 }
 
 QByteArrayView NoteIndex::foldedOf(std::size_t index) const
 {
     const qsizetype end = index + 1 < m_notes.size() ? m_notes[index + 1].folded : m_folded.size();
     return QByteArrayView(m_folded).sliced(m_notes[index].folded, end - 1 - m_notes[index].folded);
+}
+
+const QString* NoteIndex::errorOf(std::size_t index) const
+{
+    const auto it = std::lower_bound(m_unreadable.begin(), m_unreadable.end(), index,
+                                     [](const std::pair<std::size_t, QString>& entry,
+                                        std::size_t i) { return entry.first < i; });
+    return it != m_unreadable.end() && it->first == index ? &it->second : nullptr;
 }
 
 bool NoteIndex::refresh(const Progress& progress)
@@ -235,7 +242,7 @@ bool NoteIndex::refresh(const Progress& progress)
     // As the store reads: a missing name or one that is no regular file (a
     // folder, FIFO or socket) is no note and is never opened. A name that
     // cannot be looked up is read, so that the store gives the reason.
-    auto lookUp = [](const Listed& entry) -> std::optional<FileStamp> {
+    auto lookUp = [](const Listed& entry) -> std::optional<std::size_t> {
         const std::string path = std::string(kDataFolder) + '/' + entry.name;
         struct stat st
         {
@@ -244,19 +251,21 @@ bool NoteIndex::refresh(const Progress& progress)
             if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
                 return {};
             }
-            return FileStamp{};
+            return 0;
         }
         if (!S_ISREG(st.st_mode)) {
             return {};
         }
-        return FileStamp{qint64(st.st_size), nanoseconds(st.st_mtim), nanoseconds(st.st_ctim),
-                         quint64(st.st_dev), quint64(st.st_ino)};
+        const std::size_t stamp =
+            qHashMulti(0, qint64(st.st_size), nanoseconds(st.st_mtim), nanoseconds(st.st_ctim),
+                       quint64(st.st_dev), quint64(st.st_ino));
+        return stamp != 0 ? stamp : 1;
     };
-    auto readInto = [](NoteIndex& index, const QDate& date, const FileStamp& stamp) {
-        NoteRead note = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
+    auto readInto = [](NoteIndex& index, const QDate& date, std::size_t stamp) {
+        const NoteRead note = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
         const QByteArray folded =
             note.isReadable() ? foldedText(searchedText(note.bytes)) : QByteArray();
-        index.append({date, stamp, std::move(note.bytes), std::move(note.error)}, folded);
+        index.append({date, stamp}, folded, note.error);
     };
 
     if (m_notes.empty()) {
@@ -268,7 +277,7 @@ bool NoteIndex::refresh(const Progress& progress)
             if (stopped(i)) {
                 return !m_notes.empty();
             }
-            if (const std::optional<FileStamp> stamp = lookUp(listed[i])) {
+            if (const std::optional<std::size_t> stamp = lookUp(listed[i])) {
                 readInto(*this, listed[i].date, *stamp);
             }
         }
@@ -281,7 +290,7 @@ bool NoteIndex::refresh(const Progress& progress)
     struct Step
     {
         QDate date;
-        FileStamp stamp;
+        std::size_t stamp;
         std::ptrdiff_t known; // the unchanged note in m_notes, or -1
     };
     std::vector<Step> steps;
@@ -297,8 +306,8 @@ bool NoteIndex::refresh(const Progress& progress)
             changed = true; // gone
         }
         const bool known = old < m_notes.size() && m_notes[old].date == entry.date;
-        const std::optional<FileStamp> stamp = lookUp(entry);
-        const bool same = known && stamp && stamp->size >= 0 && m_notes[old].stamp == *stamp;
+        const std::optional<std::size_t> stamp = lookUp(entry);
+        const bool same = known && stamp && *stamp != 0 && m_notes[old].stamp == *stamp;
         changed = changed || !same;
         if (stamp) {
             steps.push_back({entry.date, *stamp, same ? std::ptrdiff_t(old) : -1});
@@ -319,7 +328,9 @@ bool NoteIndex::refresh(const Progress& progress)
         }
         const Step& step = steps[i];
         if (step.known >= 0) {
-            next.append(m_notes[std::size_t(step.known)], foldedOf(std::size_t(step.known)));
+            const auto known = std::size_t(step.known);
+            const QString* error = errorOf(known);
+            next.append(m_notes[known], foldedOf(known), error != nullptr ? *error : QString());
         } else {
             readInto(next, step.date, step.stamp);
         }
@@ -338,9 +349,10 @@ FoundNotes NoteIndex::find(const QString& text, const std::function<bool()>& can
     }
     std::size_t unreadable = 0;
     auto addUnreadableBefore = [&](std::size_t index) {
-        for (; unreadable < m_unreadable.size() && m_unreadable[unreadable] < index; ++unreadable) {
-            const Note& note = m_notes[m_unreadable[unreadable]];
-            found.matches.append({note.date, {}, note.error});
+        for (; unreadable < m_unreadable.size() && m_unreadable[unreadable].first < index;
+             ++unreadable) {
+            const auto& [at, error] = m_unreadable[unreadable];
+            found.matches.append({m_notes[at].date, error});
         }
     };
     const char* const base = m_folded.constData();
@@ -367,8 +379,7 @@ FoundNotes NoteIndex::find(const QString& text, const std::function<bool()>& can
                                 m_notes.begin() - 1);
         }
         addUnreadableBefore(index);
-        const Note& note = m_notes[index];
-        found.matches.append({note.date, note.bytes, {}, at - note.folded});
+        found.matches.append({m_notes[index].date, {}});
         ++found.matching;
         next = index + 1;
         from = next < m_notes.size() ? m_notes[next].folded : size;

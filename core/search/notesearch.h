@@ -11,46 +11,51 @@
 #include <vector>
 
 // Finding notes by their text. Every note of data/ is read once by the
-// store's rules and kept in memory twice: as stored, and folded (lower case,
-// accents dropped, UTF-8) for a plain byte search per keystroke. Files are
-// compared by size, times and inode on each check, so that the index follows
-// notes saved by this program or changed outside it; it can always be thrown
-// away and built again from data/.
+// store's rules and kept in memory only folded (lower case, accents dropped,
+// UTF-8), for a plain byte search per keystroke. Files are compared by size,
+// times and inode at each check, so that the index follows notes saved by
+// this program or changed outside it; it holds no copy of anything and can
+// always be thrown away and built again from data/.
 
 namespace plandeck {
 
-// The text a note box shows for a note's bytes. Searching and the cursor
-// position of a match both count in this text.
+// The text a note box shows for a note's bytes, decoded as the store decodes
+// it. Searching and the cursor position of a match both count in this text.
 QString searchedText(const QByteArray& bytes);
 
 // The form in which text is compared: case-folded, decomposed, without
-// non-spacing marks, as UTF-8. Line feeds stay line feeds, so a match's line
-// can be counted in the folded text.
+// non-spacing marks, as UTF-8.
 QByteArray foldedText(QStringView text);
 
 // The position in text of the character whose folded form holds byte
 // foldedOffset of foldedText(text); text.size() past its end.
 qsizetype unfoldedPosition(QStringView text, qsizetype foldedOffset);
 
-// One row of a search: a note holding the text, or a note that could not be
-// read and so was not searched.
+// Where text first occurs in a note's text, compared folded, and the line
+// that holds it, cut to about kShownLineLength characters around it. A note
+// without the text (changed since it was searched) gives position 0 and its
+// first line.
+struct MatchInNote
+{
+    int position = 0;
+    QString line;
+};
+inline constexpr qsizetype kShownLineLength = 160;
+MatchInNote locateMatch(const QString& noteText, const QString& text);
+// The same in the note of a date as the store reads it now; the line of a
+// note that cannot be read is the reason.
+MatchInNote locateMatch(const QDate& date, const QString& text);
+
+// One row of a search: the date of a note holding the text, or of a note
+// that could not be read and so was not searched.
 struct NoteMatch
 {
     QDate date;
-    QByteArray bytes;           // the note as stored, shared with the index
-    QString error;              // why the note could not be read; empty when it was
-    qsizetype foldedOffset = 0; // where the first match starts in the folded text
+    QString error; // why the note could not be read; empty when it was
 
     bool isReadable() const { return error.isEmpty(); }
     friend bool operator==(const NoteMatch&, const NoteMatch&) = default;
-    // The line holding the first match, cut to about kShownLineLength
-    // characters around the match; or the reason the note was not read.
-    QString lineText() const;
-    // Where the first match starts in the text the note box shows.
-    int cursorPosition() const;
 };
-
-inline constexpr qsizetype kShownLineLength = 160;
 
 struct FoundNotes
 {
@@ -79,23 +84,18 @@ public:
     qsizetype size() const { return qsizetype(m_notes.size()); }
 
 private:
-    struct FileStamp
-    {
-        qint64 size = -1, modified = 0, changed = 0;
-        quint64 device = 0, inode = 0;
-        friend bool operator==(const FileStamp&, const FileStamp&) = default;
-    };
     struct Note
     {
         QDate date;
-        FileStamp stamp; // size -1: could not be looked up; read again each time
-        QByteArray bytes;
-        QString error;
+        // Size, times, device and inode of the file, hashed; 0 when it could
+        // not be looked up, so that it is read again at each refresh.
+        std::size_t stamp = 0;
         qsizetype folded = 0; // where its folded text starts in m_folded
     };
 
-    void append(Note note, QByteArrayView folded);
+    void append(const Note& note, QByteArrayView folded, const QString& error);
     QByteArrayView foldedOf(std::size_t index) const;
+    const QString* errorOf(std::size_t index) const;
 
     // Newest first.
     std::vector<Note> m_notes;
@@ -103,7 +103,8 @@ private:
     // that UTF-8 never holds, so that no match runs from one note into the
     // next and one pass searches them all.
     QByteArray m_folded;
-    std::vector<std::size_t> m_unreadable; // indexes of notes that could not be read
+    // The notes that could not be read, by index in m_notes, and why.
+    std::vector<std::pair<std::size_t, QString>> m_unreadable;
     bool m_complete = false;
 };
 
