@@ -140,10 +140,10 @@ int main(int argc, char** argv)
     watch.restart();
     const bool warmFound =
         typeAndWait(find, QStringLiteral("the quokka visit"), 50, QStringLiteral("1 note"));
-    std::printf("open-to-all-results %.1f ms\n"
-                "longest stall, idle window: wall %.2f ms\n"
-                "longest stall, first reading: wall %.2f ms, window thread CPU %.2f ms\n"
-                "longest stall, typing: wall %.2f ms, window thread CPU %.2f ms\n",
+    // Milliseconds, one figure a line, for bench/run-benchmarks.
+    std::printf("findOpenToAllResults %.2f\nfindStallIdleWall %.2f\n"
+                "findStallReadingWall %.2f\nfindStallReadingCpu %.2f\n"
+                "findStallTypingWall %.2f\nfindStallTypingCpu %.2f\n",
                 coldMs, idleWall, coldWall, coldCpu, watch.longestWallMs(), watch.longestCpuMs());
     return coldFound && warmFound ? 0 : 5;
 }

@@ -152,6 +152,7 @@ TEST_F(SearchFolder, OddEntriesAreSkippedAndUnreadableNotesListed)
 
 TEST_F(SearchFolder, FollowsNotesSavedChangedAndDeleted)
 {
+    ASSERT_TRUE(QDir().mkpath("data/2000-01-01.txt")); // no note, never a change
     NoteIndex index;
     EXPECT_FALSE(index.refresh());
     ASSERT_TRUE(UpdateData(17, 5, 1961, "the quokka visit").isOk());

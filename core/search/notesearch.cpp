@@ -308,7 +308,7 @@ bool NoteIndex::refresh(const Progress& progress)
         const bool known = old < m_notes.size() && m_notes[old].date == entry.date;
         const std::optional<std::size_t> stamp = lookUp(entry);
         const bool same = known && stamp && *stamp != 0 && m_notes[old].stamp == *stamp;
-        changed = changed || !same;
+        changed = changed || (stamp ? !same : known);
         if (stamp) {
             steps.push_back({entry.date, *stamp, same ? std::ptrdiff_t(old) : -1});
         }
