@@ -52,7 +52,7 @@ public:
     // Whether the next rows for the same text may extend these.
     void setExtendable(bool extendable) { m_extendable = extendable; }
 
-    const NoteMatch& match(int row) const { return m_matches[row]; }
+    const NoteMatch& noteAt(int row) const { return m_matches[row]; }
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -222,7 +222,7 @@ void FindWindow::chooseRow(int row)
     if (row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    const QDate date = m_model->match(row).date;
+    const QDate date = m_model->noteAt(row).date;
     Q_EMIT dateChosen(date, locateMatch(date, m_text->text()).position);
 }
 
