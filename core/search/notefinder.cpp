@@ -54,6 +54,10 @@ void NoteFinder::run(quint64 generation)
     if (!check) {
         return;
     }
+    if (!complete) {
+        // Its first results come when the first notes are read.
+        m_published = generation;
+    }
     QElapsedTimer sincePublished;
     sincePublished.start();
     qint64 wait = kFirstResultsMs;
