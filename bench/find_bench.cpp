@@ -35,8 +35,8 @@ void needApplication()
     static QCoreApplication application(argc, argv);
 }
 
-// The century of notes, written at first use and entered by each benchmark
-// for its duration.
+// The century of notes, written once at first use; each benchmark enters it
+// for its duration and goes back to where it was.
 class CenturyFolder
 {
 public:
@@ -44,9 +44,7 @@ public:
     {
         static const std::unique_ptr<BenchFolder> folder = [] {
             auto made = std::make_unique<BenchFolder>();
-            const QString path = made->path();
             const bool good = made->isValid() && fillDays(kNotes, kNoteSize);
-            // Leave it entered by no one until a benchmark needs it.
             return good ? std::move(made) : nullptr;
         }();
         m_valid = folder != nullptr && QDir::setCurrent(folder->path());
