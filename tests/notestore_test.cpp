@@ -22,11 +22,6 @@ struct SaveCase
     QByteArray saved;
 };
 
-void PrintTo(const SaveCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
-
 class Saving : public WorkFolderTest, public ::testing::WithParamInterface<SaveCase>
 {
 };

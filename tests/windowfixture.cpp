@@ -116,6 +116,7 @@ void WindowTest::typeInto(const Form1& form, int day, const QString& text)
 void WindowTest::tick(const Form1& form)
 {
     for (QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(timer->isActive()) << "a timer that does not run never ticks";
         QMetaObject::invokeMethod(timer, "timeout");
     }
 }
