@@ -82,6 +82,23 @@ bool fillMonth(Int16 month, Int16 year, qsizetype size, NoteKind kind)
     return true;
 }
 
+bool fillDays(int days, qsizetype size)
+{
+    const QDate first(1926, 1, 1);
+    const QDate quokka(1961, 5, 17);
+    for (int i = 0; i < days; ++i) {
+        const QDate date = first.addDays(i);
+        QByteArray note = makeNote(size, NoteKind::Plain, quint32(i));
+        if (date == quokka) {
+            note.replace(0, 16, "the quokka visit");
+        }
+        if (!writeNote(Int16(date.day()), Int16(date.month()), Int16(date.year()), note)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Services quietServices(int* warnings)
 {
     Services services;

@@ -50,6 +50,11 @@ bool writeNote(Int16 day, Int16 month, Int16 year, const QByteArray& bytes);
 // A note of `size` bytes on every day of the month; false on failure.
 bool fillMonth(Int16 month, Int16 year, qsizetype size, NoteKind kind = NoteKind::Plain);
 
+// A note of `size` bytes on each of `days` days from 1 January 1926 (36,500
+// days reach into December 2025); the note of 17 May 1961 begins with "the
+// quokka visit", a text no other note holds. False on failure.
+bool fillDays(int days, qsizetype size);
+
 // Services with kToday and messages, questions and browsers that do nothing;
 // each warning is counted in *warnings when given, so that a benchmark can
 // tell a failed save from a fast one.

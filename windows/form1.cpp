@@ -6,8 +6,10 @@
 #include "core/report/report.h"
 #include "core/version.h"
 #include "windows/desktop.h"
+#include "windows/findwindow.h"
 #include "windows/form3.h"
 #include "windows/frmabout.h"
+#include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
 #include "windows/pictures.h"
 
@@ -257,6 +259,8 @@ void Form1::createShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), &Form1::Command7_Click, false);
     bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), &Form1::Command8_Click, false);
     bind(QKeySequence(Qt::CTRL | Qt::Key_P), &Form1::Command3_Click);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_F), &Form1::openFindWindow, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_G), &Form1::openGoToDateWindow, false);
 }
 
 LoadOutcome Form1::Form_Load(RunMode mode)

@@ -19,6 +19,8 @@ namespace plandeck {
 class NoteBox;
 class Form3;
 class frmAbout;
+class FindWindow;
+class GoToDateWindow;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -104,6 +106,10 @@ private:
     void placePicture(Int16 month, Int16 year);
     void setDayButtonHighlight(Int16 Index, bool editing);
     void showReminder();
+    // Ctrl+F and Ctrl+G (form1_find.cpp).
+    void openFindWindow();
+    void openGoToDateWindow();
+    void bringToFront();
 
     // Controls. Element 0 of each array is the hidden template; the grid
     // uses 1 to 35.
@@ -146,6 +152,8 @@ private:
     bool m_saveWarningShown = false;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<FindWindow> m_find;
+    std::unique_ptr<GoToDateWindow> m_goToDate;
 };
 
 } // namespace plandeck

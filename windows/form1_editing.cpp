@@ -5,8 +5,10 @@
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
 #include "core/report/report.h"
+#include "windows/findwindow.h"
 #include "windows/form3.h"
 #include "windows/frmabout.h"
+#include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
 
 #include <QCloseEvent>
@@ -116,6 +118,12 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
     cleanUpReports();
     m_loaded = false;
     // The other windows, the most recently loaded first.
+    if (m_goToDate != nullptr) {
+        m_goToDate->close();
+    }
+    if (m_find != nullptr) {
+        m_find->close();
+    }
     if (m_about != nullptr) {
         m_about->close();
     }

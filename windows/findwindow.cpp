@@ -1,0 +1,229 @@
+#include "windows/findwindow.h"
+
+#include "core/search/notefinder.h"
+
+#include <QAbstractTableModel>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace plandeck {
+
+// The rows of a search: the date in the locale's long format and the line of
+// the first match, made only for the rows the list shows.
+class FoundNotesModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Rows that extend the ones shown (more of the same search, read since)
+    // are added below them, so that the selection and scroll stay.
+    void setMatches(const QString& text, const QList<NoteMatch>& matches)
+    {
+        const qsizetype shown = m_matches.size();
+        const bool extends = text == m_text && m_extendable && matches.size() >= shown &&
+                             (shown == 0 || matches[shown - 1].date == m_matches.last().date);
+        if (extends && matches.size() > shown) {
+            beginInsertRows({}, int(shown), int(matches.size() - 1));
+            m_matches = matches;
+            endInsertRows();
+        } else if (!extends && (text != m_text || matches != m_matches)) {
+            beginResetModel();
+            m_matches = matches;
+            m_lines.clear();
+            endResetModel();
+        } else if (!extends && !m_matches.isEmpty()) {
+            // The same notes, whose texts may have changed: read again.
+            m_lines.clear();
+            Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, 1));
+        }
+        m_text = text;
+    }
+    // Whether the next rows for the same text may extend these.
+    void setExtendable(bool extendable) { m_extendable = extendable; }
+
+    const NoteMatch& noteAt(int row) const { return m_matches[row]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_matches.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : 2;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
+            return {};
+        }
+        const NoteMatch& found = m_matches[index.row()];
+        if (index.column() == 0) {
+            return QLocale().toString(found.date, QLocale::LongFormat);
+        }
+        // Read afresh for the rows on screen only: the index holds no texts.
+        auto line = m_lines.find(index.row());
+        if (line == m_lines.end()) {
+            line = m_lines.insert(
+                index.row(),
+                found.isReadable()
+                    ? locateMatch(found.date, m_text).line
+                    : QStringLiteral("(This note could not be read. %1)").arg(found.error));
+        }
+        return *line;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+            return {};
+        }
+        return section == 0 ? QStringLiteral("Date") : QStringLiteral("Line");
+    }
+
+private:
+    QString m_text;
+    QList<NoteMatch> m_matches;
+    mutable QHash<int, QString> m_lines; // the line of each row shown so far
+    bool m_extendable = false;
+};
+
+namespace {
+
+QString notesCount(int count)
+{
+    return count == 1 ? QStringLiteral("1 note") : QStringLiteral("%1 notes").arg(count);
+}
+
+} // namespace
+
+FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("FindNotes"));
+    setWindowTitle(QStringLiteral("Find Notes"));
+    resize(600, 400);
+
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("FindText"));
+    m_text->setPlaceholderText(QStringLiteral("Text to find in every note"));
+    m_text->setClearButtonEnabled(true);
+    m_text->installEventFilter(this);
+
+    m_model = new FoundNotesModel(this);
+    m_results = new QTreeView(this);
+    m_results->setObjectName(QStringLiteral("FindResults"));
+    m_results->setModel(m_model);
+    m_results->setRootIsDecorated(false);
+    m_results->setUniformRowHeights(true);
+    m_results->setAllColumnsShowFocus(true);
+    m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_results->header()->setStretchLastSection(true);
+    m_results->setColumnWidth(0, 220);
+
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("FindCount"));
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("FindProgress"));
+    m_progress->setFormat(QStringLiteral("Reading notes: %v of %m"));
+    m_progress->hide();
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_count, 1);
+    bottom->addWidget(m_progress, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(m_results, 1);
+    layout->addLayout(bottom);
+
+    m_finder = new NoteFinder(this);
+    connect(m_finder, &NoteFinder::found, this, &FindWindow::showFound);
+    connect(m_text, &QLineEdit::textChanged, m_finder, &NoteFinder::search);
+    connect(m_text, &QLineEdit::returnPressed, this, [this] {
+        const QModelIndex current = m_results->currentIndex();
+        chooseRow(current.isValid() ? current.row() : 0);
+    });
+    connect(m_results, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { chooseRow(index.row()); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+FindWindow::~FindWindow() = default;
+
+void FindWindow::bringUp()
+{
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
+void FindWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Coming back to the window: notes may have been saved meanwhile. The
+    // first time, this starts reading the notes before anything is typed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_finder->checkFiles();
+        m_finder->search(m_text->text());
+    }
+}
+
+bool FindWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(m_results, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindWindow::showFound(const QString& text, const FoundNotes& notes, int done, int total)
+{
+    m_model->setMatches(text, notes.matches);
+    const bool reading = done < total;
+    m_model->setExtendable(reading);
+    m_progress->setVisible(reading && !text.isEmpty());
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+    if (text.isEmpty()) {
+        m_count->clear();
+        return;
+    }
+    QString count = notesCount(notes.matching);
+    if (const int unreadable = int(notes.matches.size()) - notes.matching; unreadable > 0) {
+        count += QStringLiteral(" (%1 could not be read)").arg(unreadable);
+    }
+    m_count->setText(reading ? QStringLiteral("%1 so far").arg(count) : count);
+}
+
+void FindWindow::chooseRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        return;
+    }
+    const QDate date = m_model->noteAt(row).date;
+    Q_EMIT dateChosen(date, locateMatch(date, m_text->text()).position);
+}
+
+} // namespace plandeck

@@ -1,0 +1,61 @@
+#include "windows/gotodatewindow.h"
+
+#include "core/calendar/typeddate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace plandeck {
+
+GoToDateWindow::GoToDateWindow() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("GoToDate"));
+    setWindowTitle(QStringLiteral("Go to Date"));
+
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("GoToDateText"));
+    m_text->setPlaceholderText(
+        QStringLiteral("2031-07-04 or %1")
+            .arg(QLocale().toString(QDate(2031, 7, 4), QLocale::ShortFormat)));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("GoToDateMessage"));
+    m_message->setWordWrap(true);
+    m_message->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(m_message);
+    layout->addStretch();
+    resize(320, sizeHint().height() + m_text->sizeHint().height());
+
+    connect(m_text, &QLineEdit::returnPressed, this, &GoToDateWindow::go);
+    connect(m_text, &QLineEdit::textEdited, m_message, &QLabel::hide);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void GoToDateWindow::bringUp()
+{
+    show();
+    raise();
+    activateWindow();
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
+void GoToDateWindow::go()
+{
+    const TypedDate typed = parseTypedDate(m_text->text());
+    if (!typed.isValid()) {
+        m_message->setText(typed.error);
+        m_message->show();
+        return;
+    }
+    m_message->hide();
+    Q_EMIT dateChosen(typed.date);
+}
+
+} // namespace plandeck

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace plandeck {
+
+// "Go to Date": a field for a date, ISO or in the locale's short format.
+// Enter asks the main window to show it; a text that is no date gets a
+// message here and moves nothing. Closing hides the window.
+//
+// Object names: "GoToDate" (the window), "GoToDateText" (the field),
+// "GoToDateMessage" (why a text was refused).
+class GoToDateWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    GoToDateWindow();
+
+    // Shows and activates the window with its field selected.
+    void bringUp();
+
+Q_SIGNALS:
+    void dateChosen(const QDate& date);
+
+private:
+    void go();
+
+    QLineEdit* m_text = nullptr;
+    QLabel* m_message = nullptr;
+};
+
+} // namespace plandeck
