@@ -7,6 +7,7 @@
 #include "windows/form3.h"
 #include "windows/frmabout.h"
 #include "windows/notebox.h"
+#include "windows/notewatch.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -85,6 +86,7 @@ Form1::Form1(Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createGrid();
+    m_watch = new NoteWatch(Text1, this);
     createShortcuts();
 }
 
@@ -354,7 +356,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         NoteBox* box = Text1[std::size_t(n)];
         // A note that could not be saved stays in its box, not the old file.
         if (!box->isEdited()) {
-            box->showNote(GetData(d, month, year), GetFileName(d, month, year));
+            m_watch->load(n, d, month, year);
         }
         Command4[std::size_t(n)]->setText(QString::number(d));
         colourCell(n, d, month, year);
@@ -362,6 +364,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         Command4[std::size_t(n)]->show();
     }
     Label1->setText(monthCaption(month, year));
+    m_watch->follow(month, year);
     m_filled = true;
 }
 

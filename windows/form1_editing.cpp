@@ -7,6 +7,7 @@
 #include "windows/form3.h"
 #include "windows/frmabout.h"
 #include "windows/notebox.h"
+#include "windows/notewatch.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -42,6 +43,7 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
         return false;
     }
     box->markSaved(text);
+    m_watch->saved(Index);
     return true;
 }
 

@@ -5,6 +5,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <algorithm>
 
 namespace plandeck {
 
@@ -67,19 +70,29 @@ void NoteBox::showKeptNote(const QString& explanation)
     setTextUnedited(explanation);
 }
 
+namespace {
+
+QString tooLargeNotice(qint64 size)
+{
+    return QStringLiteral("(This note is too large to edit here: %1 bytes. It is left as it is "
+                          "and still shows in reports and reminders.)")
+        .arg(size);
+}
+
+} // namespace
+
 void NoteBox::showNote(const NoteRead& note, const QString& source)
 {
     const bool sameNote = source == m_source;
     m_source = source;
+    m_preview = false;
     if (!note.isReadable()) {
         showKeptNote(QStringLiteral("(This note could not be read and is left as it is. %1)")
                          .arg(note.error));
         return;
     }
     if (isTooLargeToEdit(note.bytes)) {
-        showKeptNote(QStringLiteral("(This note is too large to edit here: %1 bytes. It is "
-                                    "left as it is and still shows in reports and reminders.)")
-                         .arg(note.bytes.size()));
+        showKeptNote(tooLargeNotice(note.bytes.size()));
         return;
     }
     const QString text = displayText(note.bytes);
@@ -87,9 +100,49 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
     if (m_editable && sameNote && text == m_loadedText) {
         return;
     }
+    // The same note changed by another program: the reader keeps their place.
+    const int scrolled = sameNote ? verticalScrollBar()->value() : 0;
+    const int cursorAt = sameNote ? textCursor().position() : 0;
     m_editable = true;
     setReadOnly(false);
     setTextUnedited(text);
+    if (sameNote) {
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(std::min(cursorAt, document()->characterCount() - 1));
+        setTextCursor(cursor);
+        verticalScrollBar()->setValue(scrolled);
+    }
+}
+
+void NoteBox::showNoteHead(const NoteHead& note, const QString& source)
+{
+    if (note.isWhole() || !note.read.isReadable()) {
+        showNote(note.read, source);
+        return;
+    }
+    // The preview ends with the last whole line of what was read.
+    const QByteArray& bytes = note.read.bytes;
+    const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+    QByteArray lines = bytes.left(std::max<qsizetype>(lastBreak, 0));
+    if (lines.endsWith('\r')) {
+        lines.chop(1);
+    }
+    const bool tooLarge = note.size > kLargestEditableNote || lastBreak < 0 ||
+                          bytes.size() - lastBreak > kLongestEditableLine ||
+                          isTooLargeToEdit(lines);
+    m_source = source;
+    if (tooLarge) {
+        m_preview = false;
+        showKeptNote(tooLargeNotice(note.size));
+        return;
+    }
+    m_preview = true;
+    m_editable = false;
+    setReadOnly(true);
+    setTextUnedited(displayText(lines) +
+                    QStringLiteral("\n\n(This note goes on: %1 bytes in all. It shows in full "
+                                   "when you click into it.)")
+                        .arg(note.size));
 }
 
 QString NoteBox::noteText() const

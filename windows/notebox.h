@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/notes/notestore.h"
+#include "core/notes/notehead.h"
 
 #include <QByteArray>
 #include <QPlainTextEdit>
@@ -26,10 +26,15 @@ public:
     // and is never saved. A box that already shows this very note, unchanged,
     // keeps its cursor, scroll position and undo steps.
     void showNote(const NoteRead& note, const QString& source);
+    // Shows a note of which only the first bytes may have been read. A note
+    // larger than kPreviewBytes shows as its first lines, read-only, and is
+    // never saved from this preview: the box shows the whole note first.
+    void showNoteHead(const NoteHead& note, const QString& source);
+    bool isPreview() const { return m_preview; }
 
     bool isEdited() const;
-    // False for a note that could not be read or is too large to edit: such
-    // a box shows why, is read-only and never saves.
+    // False for a note that could not be read or is too large to edit, and
+    // for a preview: such a box is read-only and never saves.
     bool isEditable() const { return m_editable; }
 
     // The text as typed: line breaks as '\n', no-break spaces kept.
@@ -59,13 +64,19 @@ private:
     QString m_source;
     QString m_loadedText;
     bool m_editable = true;
+    bool m_preview = false;
 };
 
 // Text layout slows down steeply with very long lines, so a note beyond these
-// sizes is shown as a notice instead of being laid out in a small cell.
+// sizes is shown as a notice instead of being laid out in a small cell. The
+// limit applies when a note is loaded into a box, never to the text of a box
+// being edited: that may grow past it and is saved as it is.
 inline constexpr qsizetype kLargestEditableNote = 4 * 1024 * 1024;
 inline constexpr qsizetype kLongestEditableLine = 16 * 1024;
 bool isTooLargeToEdit(const QByteArray& bytes);
+// A note beyond this many bytes shows as a preview until its box takes the
+// focus: laying out all of it would slow down every month that holds it.
+inline constexpr qint64 kPreviewBytes = 64 * 1024;
 
 // How the box shows stored bytes: every CR LF, lone CR and lone LF becomes
 // one line break.

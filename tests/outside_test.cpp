@@ -1,0 +1,199 @@
+#include "core/notes/notestore.h"
+#include "windows/form1.h"
+#include "windows/notebox.h"
+#include "workfolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextCursor>
+#include <memory>
+
+// Notes changed by another program while their month is shown, and notes too
+// large to lay out at once: what the main window shows, and what it saves.
+
+using namespace plandeck;
+
+namespace {
+
+const QDate kToday{2007, 12, 5};
+const QString kNote = GetFileName(6, 12, 2007);
+
+// Lines enough to scroll a cell.
+QByteArray lines(int count, const QByteArray& word)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) {
+        bytes += word + ' ' + QByteArray::number(i) + "\r\n";
+    }
+    return bytes;
+}
+
+// A note of exactly `size` bytes of short lines.
+QByteArray largeNote(qsizetype size)
+{
+    QByteArray bytes = lines(int(size / 50), QByteArray(50, 'w'));
+    bytes.truncate(size - 1);
+    return bytes + '.';
+}
+
+class WindowFixture : public WorkFolderTest
+{
+protected:
+    void TearDown() override
+    {
+        form.reset();
+        WorkFolderTest::TearDown();
+    }
+
+    void open()
+    {
+        Services s;
+        s.today = [] { return kToday; };
+        s.showWelcome = [](const QString&, const QString&) {};
+        s.warn = [this](const QString& text) { warnings.append(text); };
+        s.dismissWarning = [] {};
+        s.confirm = [](const QString&) { return false; };
+        s.openUrl = [](const QUrl&) { return true; };
+        form = std::make_unique<Form1>(s);
+        ASSERT_EQ(form->Form_Load(RunMode::Normal), LoadOutcome::ShowMain);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    NoteBox* box(int day = 6) const
+    {
+        return form->findChild<NoteBox*>(
+            QStringLiteral("Text1(%1)").arg(GetIndex(Int16(day), 12, 2007)));
+    }
+
+    void click(QWidget* widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    void typeAtEnd(const QString& text)
+    {
+        click(box());
+        box()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(box(), text);
+    }
+
+    std::unique_ptr<Form1> form;
+    QStringList warnings;
+};
+
+enum class Outside { ChangeInPlace, ChangeByRename, Create, Delete };
+
+void changeOutside(Outside how, const QByteArray& bytes)
+{
+    QDir().mkpath(QStringLiteral("data"));
+    if (how == Outside::Delete) {
+        ASSERT_TRUE(QFile::remove(kNote));
+        return;
+    }
+    // A sync tool writes a temporary file and renames it over the note.
+    const QString written = how == Outside::ChangeByRename ? kNote + QStringLiteral(".tmp") : kNote;
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+    if (written != kNote) {
+        ASSERT_EQ(std::rename(qPrintable(written), qPrintable(kNote)), 0);
+    }
+}
+
+struct UntouchedRow
+{
+    const char* name;
+    Outside how;
+    bool hadNote;
+};
+
+class UntouchedNote : public WindowFixture, public ::testing::WithParamInterface<UntouchedRow>
+{
+};
+
+// A cell nobody is editing shows the outside change within a second, where
+// its reader left it.
+TEST_P(UntouchedNote, ShowsTheChangeAndKeepsItsPlace)
+{
+    const UntouchedRow row = GetParam();
+    if (row.hadNote) {
+        writeFile(kNote, lines(60, "before"));
+    }
+    open();
+    box()->verticalScrollBar()->setValue(5);
+    const int scrolled = box()->verticalScrollBar()->value();
+    const QByteArray after = row.how == Outside::Delete ? QByteArray() : lines(60, "after");
+    changeOutside(row.how, after);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box()->noteText() == displayText(after); }, 1000));
+    if (row.hadNote && !after.isEmpty()) {
+        EXPECT_EQ(box()->verticalScrollBar()->value(), scrolled);
+    }
+    EXPECT_FALSE(box()->isEdited());
+    EXPECT_EQ(readFile(kNote), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outside, UntouchedNote,
+    ::testing::Values(UntouchedRow{"changed_in_place", Outside::ChangeInPlace, true},
+                      UntouchedRow{"changed_by_rename", Outside::ChangeByRename, true},
+                      UntouchedRow{"created", Outside::Create, false},
+                      UntouchedRow{"deleted", Outside::Delete, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+class LargeNote : public WindowFixture
+{
+};
+
+// The fault this guards against: a note of exactly the largest size a box
+// edits, one key typed and saved by the timer, then a resize: the cell being
+// edited turned into the "too large" notice and dropped every further key.
+TEST_F(LargeNote, BeingEditedNeverTurnsIntoANotice)
+{
+    writeFile(kNote, largeNote(kLargestEditableNote));
+    open();
+    typeAtEnd(QStringLiteral("a"));
+    form->saveNotes();
+    ASSERT_EQ(QFileInfo(kNote).size(), kLargestEditableNote + 1);
+    form->resize(form->size() + QSize(60, 40));
+    // Nor may the month shown again, or the notice of the save, reload it.
+    QTest::qWait(400);
+    form->showDate(QDate(2007, 12, 6), box()->document()->characterCount() - 1);
+    ASSERT_TRUE(box()->isEditable());
+    QTest::keyClick(box(), 'b');
+    form->saveNotes();
+    EXPECT_TRUE(readFile(kNote).endsWith(".ab"));
+    EXPECT_EQ(QFileInfo(kNote).size(), kLargestEditableNote + 2);
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+// A large note shows as its beginning until its box takes the focus; that
+// preview is never saved, whatever saves around it.
+TEST_F(LargeNote, PreviewIsNeverSaved)
+{
+    const QByteArray note = largeNote(kPreviewBytes * 3);
+    writeFile(kNote, note);
+    open();
+    ASSERT_TRUE(box()->isPreview());
+    click(box(7));
+    form->saveNotes();
+    form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    ASSERT_TRUE(box()->isPreview());
+    form->close();
+    EXPECT_EQ(readFile(kNote), note);
+
+    open();
+    typeAtEnd(QStringLiteral("z"));
+    EXPECT_FALSE(box()->isPreview());
+    form->close();
+    EXPECT_EQ(readFile(kNote), note + 'z');
+}
+
+} // namespace
