@@ -43,8 +43,6 @@ TEST(FormLayout, WorkedExampleToTheLastDigit)
     EXPECT_EQ(l.cells[9].Top, 2124.0f);
     EXPECT_EQ(l.cells[9].Width, l.cw);
     EXPECT_EQ(l.cells[9].Height, 1614.0f);
-    EXPECT_NEAR(l.dayButtons[9].Left, 3030.714f, 0.001);
-    EXPECT_EQ(l.dayButtons[9].Top, 2124.0f);
 }
 
 TEST(FormLayout, RowHeightIsClampedAtZero)
@@ -75,17 +73,6 @@ TEST(FormLayout, WideningMovesTheGroups)
     EXPECT_EQ(wide.label1Left - narrow.label1Left, 350.0f);
     EXPECT_EQ(wide.command1Left - narrow.command1Left, 350.0f);
     EXPECT_EQ(wide.command2Left - narrow.command2Left, 350.0f);
-}
-
-TEST(FormLayout, DayButtonsArePinnedToTheirBoxesTopRight)
-{
-    for (const float W : {9035.0f, 12000.0f, 17777.0f}) {
-        const FormLayout l = layoutFor(W, 7000);
-        for (int k = 1; k <= 35; ++k) {
-            EXPECT_FLOAT_EQ(l.dayButtons[k].Left + 375, l.cells[k].Left + l.cells[k].Width);
-            EXPECT_EQ(l.dayButtons[k].Top, l.cells[k].Top);
-        }
-    }
 }
 
 TEST(FormLayout, TinyWidthGivesNoNegativeColumns)

@@ -4,39 +4,56 @@
 #include "windows/notebox.h"
 #include "workfolder.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QPushButton>
 #include <QUrl>
 #include <memory>
 
 // A main window in a fresh working folder, with a fixed "today", messages
-// recorded instead of shown and reports never handed to a browser.
+// recorded instead of shown and reports never handed to a browser. Controls
+// are found by their object names; the window's state is read through what
+// it shows.
 class WindowTest : public WorkFolderTest
 {
-protected:
+public:
     void TearDown() override;
 
     plandeck::Services services();
     // Runs the load handler; in normal mode shows the window and waits until
     // it is on screen and active.
     std::unique_ptr<plandeck::Form1> openForm(plandeck::RunMode mode = plandeck::RunMode::Normal);
-    void showAndActivate(QWidget& window);
+    static void showAndActivate(QWidget& window);
 
-    // The note box and day button that show a day of the displayed month.
-    static plandeck::NoteBox* boxOf(plandeck::Form1& form, int day);
-    static QPushButton* dayButtonOf(plandeck::Form1& form, int day);
+    template <class T = QPushButton> static T* child(const QWidget& window, const QString& name)
+    {
+        T* found = window.findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    // The visible top-level window of that object name, or null.
+    static QWidget* topLevel(const QString& name);
+    // The month caption, e.g. "December-2007".
+    static QString caption(const plandeck::Form1& form);
+    // The note box and day button of a day of the displayed month: the cell
+    // whose shown day button carries that number.
+    static plandeck::NoteBox* boxOf(const plandeck::Form1& form, int day);
+    static QPushButton* dayButtonOf(const plandeck::Form1& form, int day);
     // Clicks into the box of a day and types the text at its end.
-    static void typeInto(plandeck::Form1& form, int day, const QString& text);
+    static void typeInto(const plandeck::Form1& form, int day, const QString& text);
     static void click(QWidget* widget);
+    static void click(const QWidget& window, const QString& buttonName);
+    // Every timer of the window fires once: the save tick and the date watch.
+    static void tick(const plandeck::Form1& form);
+    static int countTopLevels(const QString& name);
 
     QDate today{2007, 12, 5};
     QStringList welcomes;
     QStringList warnings;
+    int dismissals = 0;
     QList<QUrl> opened;
     bool openSucceeds = true;
     bool confirmAnswer = false;
     int confirmations = 0;
-
-private:
-    std::vector<QPointer<plandeck::Form1>> m_forms;
 };

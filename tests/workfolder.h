@@ -10,7 +10,7 @@
 // removed afterwards; the previous working folder is restored.
 class WorkFolderTest : public ::testing::Test
 {
-protected:
+public:
     void SetUp() override;
     void TearDown() override;
 
