@@ -1,7 +1,5 @@
 #include "core/notes/notestore.h"
-#include "windows/form1.h"
-#include "windows/notebox.h"
-#include "workfolder.h"
+#include "windowfixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +17,6 @@ using namespace plandeck;
 
 namespace {
 
-const QDate kToday{2007, 12, 5};
 const QString kNote = GetFileName(6, 12, 2007);
 
 // Lines enough to scroll a cell.
@@ -40,51 +37,15 @@ QByteArray largeNote(qsizetype size)
     return bytes + '.';
 }
 
-class WindowFixture : public WorkFolderTest
+// The window of the test and the box of the 6th, where every change happens.
+class OutsideTest : public WindowTest
 {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        WorkFolderTest::TearDown();
-    }
-
-    void open()
-    {
-        Services s;
-        s.today = [] { return kToday; };
-        s.showWelcome = [](const QString&, const QString&) {};
-        s.warn = [this](const QString& text) { warnings.append(text); };
-        s.dismissWarning = [] {};
-        s.confirm = [](const QString&) { return false; };
-        s.openUrl = [](const QUrl&) { return true; };
-        form = std::make_unique<Form1>(s);
-        ASSERT_EQ(form->Form_Load(RunMode::Normal), LoadOutcome::ShowMain);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
-    NoteBox* box(int day = 6) const
-    {
-        return form->findChild<NoteBox*>(
-            QStringLiteral("Text1(%1)").arg(GetIndex(Int16(day), 12, 2007)));
-    }
-
-    void click(QWidget* widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-
-    void typeAtEnd(const QString& text)
-    {
-        click(box());
-        box()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(box(), text);
-    }
+    void open() { form = openForm(); }
+    plandeck::NoteBox* box(int day = 6) const { return boxOf(*form, day); }
+    void typeAtEnd(const QString& text) { typeInto(*form, 6, text); }
 
     std::unique_ptr<Form1> form;
-    QStringList warnings;
 };
 
 enum class Outside { ChangeInPlace, ChangeByRename, Create, Delete };
@@ -114,7 +75,12 @@ struct UntouchedRow
     bool hadNote;
 };
 
-class UntouchedNote : public WindowFixture, public ::testing::WithParamInterface<UntouchedRow>
+void PrintTo(const UntouchedRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class UntouchedNote : public OutsideTest, public ::testing::WithParamInterface<UntouchedRow>
 {
 };
 
@@ -147,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UntouchedRow{"deleted", Outside::Delete, true}),
     [](const auto& row) { return std::string(row.param.name); });
 
-class LargeNote : public WindowFixture
+class LargeNote : public OutsideTest
 {
 };
 
@@ -183,8 +149,8 @@ TEST_F(LargeNote, PreviewIsNeverSaved)
     ASSERT_TRUE(box()->isPreview());
     click(box(7));
     form->saveNotes();
-    form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    click(*form, QStringLiteral("Command1"));
+    click(*form, QStringLiteral("Command2"));
     ASSERT_TRUE(box()->isPreview());
     form->close();
     EXPECT_EQ(readFile(kNote), note);

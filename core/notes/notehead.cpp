@@ -73,12 +73,18 @@ NoteHead GetDataHead(Int16 day, Int16 month, Int16 year, qint64 limit)
     }
     NoteHead head;
     head.stamp = stampOf(st);
-    head.size = st.st_size;
-    head.read.bytes.resize(qsizetype(std::clamp<qint64>(limit, 0, st.st_size)));
-    qsizetype got = 0;
-    while (got < head.read.bytes.size()) {
-        const ssize_t n = ::read(fd.get(), head.read.bytes.data() + got,
-                                 std::size_t(head.read.bytes.size() - got));
+    // One byte more than the limit tells whether there is more. The size the
+    // file claims is not trusted: some files (in /proc) claim none.
+    const qint64 wanted = std::max<qint64>(limit, 0) + 1;
+    QByteArray& bytes = head.read.bytes;
+    bytes.reserve(qsizetype(std::min(wanted, qint64(st.st_size) + 1)));
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 room = std::min<qint64>(wanted - bytes.size(), qint64(sizeof chunk));
+        if (room == 0) {
+            break;
+        }
+        const ssize_t n = ::read(fd.get(), chunk, std::size_t(room));
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -86,12 +92,14 @@ NoteHead GetDataHead(Int16 day, Int16 month, Int16 year, qint64 limit)
             return unreadable(QStringLiteral("Cannot read"), fileName, errno, head.stamp);
         }
         if (n == 0) {
-            // Shortened while being read: what is there now is the whole note.
-            head.read.bytes.truncate(got);
-            head.size = got;
             break;
         }
-        got += n;
+        bytes.append(chunk, n);
+    }
+    head.size = bytes.size();
+    if (bytes.size() == wanted) {
+        bytes.chop(1);
+        head.size = std::max<qint64>(st.st_size, wanted);
     }
     return head;
 }
