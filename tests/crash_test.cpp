@@ -62,8 +62,8 @@ TEST_F(CrashSafety, KillDuringSavesNeverLeavesAPartialNote)
         expectOnlyTheNote();
     }
     EXPECT_GE(kills, 10);
-    // The leftover saving file is reused, not piled up.
-    EXPECT_LE(entries("data").size(), 2);
+    // The leftover lock and saving files are reused, not piled up.
+    EXPECT_LE(entries("data").size(), 3);
     ASSERT_TRUE(UpdateData(5, 12, 2007, "after the crashes").isOk());
     EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
 }

@@ -18,6 +18,10 @@ struct NoteRead
 {
     QByteArray bytes;
     QString error;
+    // The whole note's size in bytes. When only the start of the note was
+    // asked for, complete is false and fileSize is more than bytes.size().
+    qint64 fileSize = 0;
+    bool complete = true;
 
     bool isReadable() const { return error.isEmpty(); }
 };
@@ -26,6 +30,9 @@ struct NoteRead
 struct StoreResult
 {
     QString error;
+    // Set when a save or delete kept text written by someone else under a
+    // name of its own (see UpdateData): the kept file's path, for the user.
+    QString keptFile{};
 
     bool isOk() const { return error.isEmpty(); }
 };
@@ -38,17 +45,39 @@ QString GetFileName(Int16 day, Int16 month, Int16 year);
 // socket with a note's name reads as no note and is never opened.
 NoteRead GetData(Int16 day, Int16 month, Int16 year);
 
+// As GetData, but reads at most byteLimit bytes from the start of the note,
+// so that a note of any size costs at most that much time and memory. A limit
+// of 0 reads nothing and tells the size alone.
+NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit);
+
 // Replaces the note atomically: the bytes go to a hidden file next to the
-// note, which is synced and renamed over it, so the old note survives any
+// note, created afresh (nothing already at that name is ever written
+// through), which is synced and renamed over it, so the old note survives any
 // failure. Creates data/ when needed. A link keeps pointing at its target and
 // the file keeps its permission bits. Empty data deletes the note instead.
-StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& data);
+//
+// Two copies of the program never save or delete the same note at once: the
+// work is done under a lock on a hidden file next to the note; a copy waits
+// for it at most two seconds and then fails with a reason.
+//
+// expected, when given, is what the caller last read from or wrote to the
+// note (empty: no note). Should the file hold other bytes now, neither those
+// nor the new data, someone else wrote them since: they are kept first, under
+// the note's name followed by ".outside-" and the local time
+// (2007-12-05.txt.outside-20071205T101530, with "-2", "-3" … when taken),
+// beside the note, and keptFile names that file. The check and the keeping
+// are done under the lock, so another copy of the program saving the same
+// day is caught alike. No name of that form is ever read as a note.
+StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& data,
+                       const QByteArray* expected = nullptr);
 
-// Removes the note's file; a date without a note is no error.
-StoreResult DeleteData(Int16 day, Int16 month, Int16 year);
+// Removes the note's file; a date without a note is no error, a note that
+// cannot be looked up is. expected is as for UpdateData: outside text is kept
+// before the note goes.
+StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* expected = nullptr);
 
 // The hidden file a save of this note writes before renaming it into place.
-// Its name can never be taken for a note; a save after a crash reuses it.
+// Its name can never be taken for a note; a save after a crash replaces it.
 QString savingFileName(const QString& noteFileName);
 
 } // namespace plandeck

@@ -1,9 +1,12 @@
 #include "core/notes/posixfile.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plandeck {
@@ -33,8 +36,45 @@ QString errorText(int errorNumber)
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 
+namespace {
+
+constexpr qsizetype kChunk = 64 * 1024;
+
+void ignoreFileSizeSignal()
+{
+    struct sigaction current
+    {
+    };
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        ::signal(SIGXFSZ, SIG_IGN);
+    }
+}
+
+ssize_t readSome(int fd, char* buffer, qsizetype size)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, std::size_t(size));
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+ssize_t readSomeAt(int fd, char* buffer, qsizetype size, qint64 offset)
+{
+    for (;;) {
+        const ssize_t got = ::pread(fd, buffer, std::size_t(size), off_t(offset));
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+} // namespace
+
 int writeAll(int fd, const QByteArray& data)
 {
+    ignoreFileSizeSignal();
     const char* next = data.constData();
     qsizetype left = data.size();
     while (left > 0) {
@@ -54,23 +94,77 @@ int writeAll(int fd, const QByteArray& data)
     return 0;
 }
 
-int readAll(int fd, QByteArray& data, qint64 expectedSize)
+int readUpTo(int fd, QByteArray& data, qint64 limit, qint64 sizeHint, bool& complete)
 {
     data.clear();
-    data.reserve(qsizetype(expectedSize) + 1);
-    char chunk[64 * 1024];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    complete = false;
+    data.reserve(qsizetype(std::min(limit, sizeHint)) + 1);
+    char chunk[kChunk];
+    while (data.size() < limit) {
+        const ssize_t got =
+            readSome(fd, chunk, qsizetype(std::min<qint64>(kChunk, limit - data.size())));
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+            return errno;
+        }
+        if (got == 0) {
+            complete = true;
+            return 0;
+        }
+        data.append(chunk, got);
+    }
+    // At the limit: complete only when nothing follows.
+    const ssize_t more = readSome(fd, chunk, 1);
+    if (more < 0) {
+        return errno;
+    }
+    complete = more == 0;
+    return 0;
+}
+
+int holdsExactly(int fd, const QByteArray& bytes, bool& same)
+{
+    same = false;
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0) {
+        return errno;
+    }
+    if (st.st_size != bytes.size()) {
+        return 0;
+    }
+    char chunk[kChunk];
+    for (qsizetype offset = 0; offset < bytes.size();) {
+        const ssize_t got = readSomeAt(fd, chunk, std::min(kChunk, bytes.size() - offset), offset);
+        if (got < 0) {
+            return errno;
+        }
+        if (got == 0 || std::memcmp(chunk, bytes.constData() + offset, std::size_t(got)) != 0) {
+            return 0;
+        }
+        offset += got;
+    }
+    // Nothing may follow what was compared.
+    same = readSomeAt(fd, chunk, 1, bytes.size()) == 0;
+    return 0;
+}
+
+int copyContents(int from, int to)
+{
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    for (qint64 offset = 0;;) {
+        const ssize_t got = readSomeAt(from, chunk.data(), kChunk, offset);
+        if (got < 0) {
             return errno;
         }
         if (got == 0) {
             return 0;
         }
-        data.append(chunk, got);
+        if (const int error = writeAll(to, QByteArray::fromRawData(chunk.constData(), got));
+            error != 0) {
+            return error;
+        }
+        offset += got;
     }
 }
 

@@ -49,11 +49,22 @@ QByteArray nativePath(const QString& path);
 QString errorText(int errorNumber);
 
 // Writes all of data; returns 0, or the errno that stopped it (EIO for a
-// write that made no progress).
+// write that made no progress). A write past the file size limit gives EFBIG:
+// while SIGXFSZ has its default action, which would end the process instead,
+// the process is made to ignore it.
 int writeAll(int fd, const QByteArray& data);
 
-// Reads to the end of the file; returns 0, or the errno that stopped it.
-int readAll(int fd, QByteArray& data, qint64 expectedSize);
+// Reads at most limit bytes from the file position on; complete tells
+// whether the end of the file was reached. Returns 0, or the errno that
+// stopped it. sizeHint is the expected size, for one allocation.
+int readUpTo(int fd, QByteArray& data, qint64 limit, qint64 sizeHint, bool& complete);
+
+// Whether the file holds exactly these bytes from its start; reads it in
+// chunks, and not at all when its size differs. Returns 0 or the errno.
+int holdsExactly(int fd, const QByteArray& bytes, bool& same);
+
+// Copies the file from its start into another; returns 0 or the errno.
+int copyContents(int from, int to);
 
 // Makes a rename or unlink inside the folder durable; returns 0 or errno.
 int syncDirectory(const QByteArray& directory);
