@@ -113,6 +113,75 @@ INSTANTIATE_TEST_SUITE_P(
                       UntouchedRow{"deleted", Outside::Delete, true}),
     [](const auto& row) { return std::string(row.param.name); });
 
+enum class Save { FocusLoss, Shortcut, Tick, Close };
+
+struct EditedRow
+{
+    const char* name;
+    Outside how;
+    Save save;
+};
+
+void PrintTo(const EditedRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class EditedNote : public OutsideTest, public ::testing::WithParamInterface<EditedRow>
+{
+};
+
+// A box being edited is never reloaded; its save keeps the outside text in
+// a file beside the note and says so, or writes the note again when it was
+// deleted outside.
+TEST_P(EditedNote, KeepsTheUserTextAndTheOutsideText)
+{
+    const EditedRow row = GetParam();
+    writeFile(kNote, "before");
+    open();
+    typeAtEnd(QStringLiteral(" mine"));
+    changeOutside(row.how, "theirs");
+    QTest::qWait(400);
+    ASSERT_EQ(box()->noteText(), QStringLiteral("before mine"));
+    switch (row.save) {
+    case Save::FocusLoss:
+        click(boxOf(*form, 7));
+        break;
+    case Save::Shortcut:
+        QTest::keyClick(box(), Qt::Key_PageDown, Qt::ControlModifier);
+        break;
+    case Save::Tick:
+        tick(*form);
+        break;
+    case Save::Close:
+        form->close();
+        break;
+    }
+    EXPECT_EQ(readFile(kNote), QByteArray("before mine"));
+    const QStringList kept =
+        QDir(QStringLiteral("data")).entryList({QStringLiteral("2007-12-06.txt.outside-*")});
+    if (row.how == Outside::Delete) {
+        EXPECT_TRUE(kept.isEmpty());
+        EXPECT_TRUE(warnings.isEmpty());
+        return;
+    }
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(readFile(QStringLiteral("data/") + kept[0]), QByteArray("theirs"));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(kept[0]));
+    EXPECT_TRUE(warnings[0].contains(dayHeading(6, 12, 2007)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outside, EditedNote,
+    ::testing::Values(EditedRow{"changed_then_focus_loss", Outside::ChangeByRename,
+                                Save::FocusLoss},
+                      EditedRow{"changed_then_navigation", Outside::ChangeInPlace, Save::Shortcut},
+                      EditedRow{"changed_then_timer", Outside::ChangeByRename, Save::Tick},
+                      EditedRow{"changed_then_close", Outside::ChangeByRename, Save::Close},
+                      EditedRow{"deleted_then_focus_loss", Outside::Delete, Save::FocusLoss}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 class LargeNote : public OutsideTest
 {
 };

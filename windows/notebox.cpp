@@ -66,6 +66,7 @@ void NoteBox::setTextUnedited(const QString& text)
 void NoteBox::showKeptNote(const QString& explanation)
 {
     m_editable = false;
+    m_loadedBytes.clear();
     setReadOnly(true);
     setTextUnedited(explanation);
 }
@@ -91,11 +92,16 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
                          .arg(note.error));
         return;
     }
+    if (!note.complete) {
+        showPreview(note);
+        return;
+    }
     if (isTooLargeToEdit(note.bytes)) {
         showKeptNote(tooLargeNotice(note.bytes.size()));
         return;
     }
     const QString text = displayText(note.bytes);
+    m_loadedBytes = note.bytes;
     // The same note as shown: keep the cursor, scroll position and undo steps.
     if (m_editable && sameNote && text == m_loadedText) {
         return;
@@ -114,35 +120,28 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
     }
 }
 
-void NoteBox::showNoteHead(const NoteHead& note, const QString& source)
+void NoteBox::showPreview(const NoteRead& note)
 {
-    if (note.isWhole() || !note.read.isReadable()) {
-        showNote(note.read, source);
-        return;
-    }
     // The preview ends with the last whole line of what was read.
-    const QByteArray& bytes = note.read.bytes;
+    const QByteArray& bytes = note.bytes;
     const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
     QByteArray lines = bytes.left(std::max<qsizetype>(lastBreak, 0));
     if (lines.endsWith('\r')) {
         lines.chop(1);
     }
-    const bool tooLarge = note.size > kLargestEditableNote || lastBreak < 0 ||
-                          bytes.size() - lastBreak > kLongestEditableLine ||
-                          isTooLargeToEdit(lines);
-    m_source = source;
-    if (tooLarge) {
-        m_preview = false;
-        showKeptNote(tooLargeNotice(note.size));
+    if (note.fileSize > kLargestEditableNote || lastBreak < 0 ||
+        bytes.size() - lastBreak > kLongestEditableLine || isTooLargeToEdit(lines)) {
+        showKeptNote(tooLargeNotice(note.fileSize));
         return;
     }
     m_preview = true;
     m_editable = false;
+    m_loadedBytes.clear();
     setReadOnly(true);
     setTextUnedited(displayText(lines) +
                     QStringLiteral("\n\n(This note goes on: %1 bytes in all. It shows in full "
                                    "when you click into it.)")
-                        .arg(note.size));
+                        .arg(note.fileSize));
 }
 
 QString NoteBox::noteText() const
@@ -161,6 +160,12 @@ void NoteBox::markSaved(const QString& text)
 {
     m_loadedText = text;
     document()->setModified(false);
+}
+
+void NoteBox::markSaved(const QString& text, const QByteArray& bytes)
+{
+    markSaved(text);
+    m_loadedBytes = bytes;
 }
 
 void NoteBox::focusInEvent(QFocusEvent* event)

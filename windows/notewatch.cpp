@@ -55,12 +55,14 @@ void NoteWatch::load(Int16 index, Int16 day, Int16 month, Int16 year)
         !(box->isPreview() && box->hasFocus())) {
         return;
     }
+    // Stamped before reading: a change while reading shows as one more change.
+    const NoteStamp stamp = noteStamp(day, month, year);
     // A box with the cursor in it is edited at once, so it gets the whole
-    // note; one more byte than a box edits is enough to tell it is too large.
-    const NoteHead head =
-        GetDataHead(day, month, year, box->hasFocus() ? kLargestEditableNote + 1 : kPreviewBytes);
-    box->showNoteHead(head, source);
-    shown = {source, head.stamp};
+    // note, up to the largest a box edits.
+    box->showNote(
+        readNoteUpTo(day, month, year, box->hasFocus() ? kLargestEditableNote : kPreviewBytes),
+        source);
+    shown = {source, stamp};
 }
 
 void NoteWatch::follow(Int16 month, Int16 year)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/calendar/calendar.h"
-#include "core/notes/notehead.h"
+#include "core/notes/notestamp.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
