@@ -2,7 +2,6 @@
 
 #include "workfolder.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <csignal>
@@ -18,26 +17,24 @@ using CrashSafety = WorkFolderTest;
 const QByteArray kOld(96 * 1024, 'o');
 const QByteArray kNew(128 * 1024, 'n');
 
-// Saves the two notes in turn for ever, as fast as it can.
-[[noreturn]] void saveForever(const QByteArray& first, const QByteArray& second)
+// A child process that saves the note for ever, alternating the two texts.
+pid_t startSaving(const QByteArray& first, const QByteArray& second)
 {
-    for (unsigned i = 0;; ++i) {
-        UpdateData(5, 12, 2007, (i % 2 == 0) ? first : second);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        for (unsigned i = 0;; ++i) {
+            UpdateData(5, 12, 2007, (i % 2 == 0) ? first : second);
+        }
     }
+    return child;
 }
 
-void expectWholeNote(const QByteArray& bytes)
+// The note is one whole text, and no other file would be read as a note.
+void expectOneWholeNote()
 {
-    EXPECT_TRUE(bytes == kOld || bytes == kNew)
-        << "a note of " << bytes.size() << " bytes is neither the old nor the new text";
-}
-
-// No file a later start would read as a note, besides the note itself.
-void expectOnlyTheNote()
-{
-    for (const QString& name : QDir(QStringLiteral("data")).entryList(QDir::Files)) {
-        EXPECT_EQ(name, QStringLiteral("2007-12-05.txt"));
-    }
+    const QByteArray bytes = GetData(5, 12, 2007).bytes;
+    EXPECT_TRUE(bytes == kOld || bytes == kNew) << "a note of " << bytes.size() << " bytes";
+    EXPECT_EQ(QDir(QStringLiteral("data")).entryList(QDir::Files), QStringList{"2007-12-05.txt"});
 }
 
 TEST_F(CrashSafety, KillDuringSavesNeverLeavesAPartialNote)
@@ -48,18 +45,14 @@ TEST_F(CrashSafety, KillDuringSavesNeverLeavesAPartialNote)
     clock.start();
     int kills = 0;
     for (; kills < 60 && clock.elapsed() < 8000; ++kills) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            saveForever(kOld, kNew);
-        }
+        const pid_t child = startSaving(kOld, kNew);
+        ASSERT_GT(child, 0);
         ::usleep(useconds_t(random.bounded(200, 5000)));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status));
-        expectWholeNote(GetData(5, 12, 2007).bytes);
-        expectOnlyTheNote();
+        expectOneWholeNote();
     }
     EXPECT_GE(kills, 10);
     // The leftover lock and saving files are reused, not piled up.
@@ -71,29 +64,19 @@ TEST_F(CrashSafety, KillDuringSavesNeverLeavesAPartialNote)
 TEST_F(CrashSafety, TwoCopiesSavingTheSameDayNeverMixTheirText)
 {
     ASSERT_TRUE(UpdateData(5, 12, 2007, kOld).isOk());
-    pid_t children[2];
-    children[0] = ::fork();
-    if (children[0] == 0) {
-        saveForever(kOld, kOld);
-    }
-    children[1] = ::fork();
-    if (children[1] == 0) {
-        saveForever(kNew, kNew);
-    }
+    const pid_t children[] = {startSaving(kOld, kOld), startSaving(kNew, kNew)};
     QElapsedTimer clock;
     clock.start();
     int reads = 0;
-    while (clock.elapsed() < 1500) {
-        expectWholeNote(GetData(5, 12, 2007).bytes);
-        ++reads;
+    for (; clock.elapsed() < 1500; ++reads) {
+        expectOneWholeNote();
     }
     for (const pid_t child : children) {
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
     }
     EXPECT_GT(reads, 10);
-    expectWholeNote(GetData(5, 12, 2007).bytes);
-    expectOnlyTheNote();
+    expectOneWholeNote();
 }
 
 } // namespace

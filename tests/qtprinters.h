@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <ostream>
 
 // Readable failure messages for Qt strings in assertions.
@@ -14,9 +13,4 @@ inline void PrintTo(const QString& text, std::ostream* out)
 inline void PrintTo(const QByteArray& bytes, std::ostream* out)
 {
     *out << '"' << bytes.toStdString() << "\" (" << bytes.size() << " bytes)";
-}
-
-inline void PrintTo(const QStringList& list, std::ostream* out)
-{
-    *out << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }

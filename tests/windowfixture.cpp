@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTextCursor>
@@ -13,7 +12,6 @@ void WindowTest::TearDown()
     // Windows of a test are gone before its folder is.
     QApplication::closeAllWindows();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
     WorkFolderTest::TearDown();
 }
 
@@ -26,14 +24,8 @@ Services WindowTest::services()
     };
     s.warn = [this](const QString& text) { warnings.append(text); };
     s.dismissWarning = [this] { ++dismissals; };
-    s.confirm = [this](const QString&) {
-        ++confirmations;
-        return confirmAnswer;
-    };
-    s.openUrl = [this](const QUrl& url) {
-        opened.append(url);
-        return openSucceeds;
-    };
+    s.confirm = [this](const QString&) { return ++confirmations, confirmAnswer; };
+    s.openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; };
     return s;
 }
 
@@ -41,7 +33,6 @@ void WindowTest::showAndActivate(QWidget& window)
 {
     window.show();
     window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
@@ -52,6 +43,11 @@ std::unique_ptr<Form1> WindowTest::openForm(RunMode mode)
         showAndActivate(*form);
     }
     return form;
+}
+
+NoteBox* WindowTest::cell(const QWidget& form, int i)
+{
+    return child<NoteBox>(form, QStringLiteral("Text1(%1)").arg(i));
 }
 
 QWidget* WindowTest::topLevel(const QString& name)
@@ -66,11 +62,9 @@ QWidget* WindowTest::topLevel(const QString& name)
 
 int WindowTest::countTopLevels(const QString& name)
 {
-    int count = 0;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        count += window->objectName() == name ? 1 : 0;
-    }
-    return count;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return int(std::count_if(windows.begin(), windows.end(),
+                             [&](const QWidget* w) { return w->objectName() == name; }));
 }
 
 QString WindowTest::caption(const Form1& form)
@@ -81,9 +75,8 @@ QString WindowTest::caption(const Form1& form)
 QPushButton* WindowTest::dayButtonOf(const Form1& form, int day)
 {
     for (int i = 1; i <= kGridCells; ++i) {
-        auto* button = form.findChild<QPushButton*>(QStringLiteral("Command4(%1)").arg(i));
-        auto* box = form.findChild<NoteBox*>(QStringLiteral("Text1(%1)").arg(i));
-        if (!box->isHidden() && button->text() == QString::number(day)) {
+        auto* button = child(form, QStringLiteral("Command4(%1)").arg(i));
+        if (!cell(form, i)->isHidden() && button->text() == QString::number(day)) {
             return button;
         }
     }
@@ -93,9 +86,7 @@ QPushButton* WindowTest::dayButtonOf(const Form1& form, int day)
 
 NoteBox* WindowTest::boxOf(const Form1& form, int day)
 {
-    const QString name =
-        dayButtonOf(form, day)->objectName().replace(0, 8, QStringLiteral("Text1"));
-    return child<NoteBox>(form, name);
+    return cell(form, dayButtonOf(form, day)->objectName().mid(9).chopped(1).toInt());
 }
 
 void WindowTest::click(QWidget* widget)
@@ -113,12 +104,19 @@ void WindowTest::typeInto(const Form1& form, int day, const QString& text)
     NoteBox* box = boxOf(form, day);
     click(box);
     box->moveCursor(QTextCursor::End);
-    QTest::keyClicks(box, text);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void WindowTest::tick(const Form1& form)
 {
     for (QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(timer->isActive()) << "a timer that does not run never ticks";
         QMetaObject::invokeMethod(timer, "timeout");
     }
 }

@@ -32,21 +32,25 @@ public:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    // The visible top-level window of that object name, or null.
+    // Note box i (1 to 35) of the grid.
+    static plandeck::NoteBox* cell(const QWidget& form, int i);
+    // The visible top-level window of that object name, or null; and how
+    // many windows of that name exist, visible or not.
     static QWidget* topLevel(const QString& name);
+    static int countTopLevels(const QString& name);
     // The month caption, e.g. "December-2007".
     static QString caption(const plandeck::Form1& form);
     // The note box and day button of a day of the displayed month: the cell
-    // whose shown day button carries that number.
+    // whose day button carries that number.
     static plandeck::NoteBox* boxOf(const plandeck::Form1& form, int day);
     static QPushButton* dayButtonOf(const plandeck::Form1& form, int day);
-    // Clicks into the box of a day and types the text at its end.
+    // Clicks into the box of a day and types the text at its end; '\n' is
+    // the Return key.
     static void typeInto(const plandeck::Form1& form, int day, const QString& text);
     static void click(QWidget* widget);
     static void click(const QWidget& window, const QString& buttonName);
     // Every timer of the window fires once: the save tick and the date watch.
     static void tick(const plandeck::Form1& form);
-    static int countTopLevels(const QString& name);
 
     QDate today{2007, 12, 5};
     QStringList welcomes;
@@ -56,4 +60,15 @@ public:
     bool openSucceeds = true;
     bool confirmAnswer = false;
     int confirmations = 0;
+};
+
+// A table-driven window test: one row per input or fault kind, each row
+// named by its `name` field.
+template <class Row> class WindowRows : public WindowTest, public ::testing::WithParamInterface<Row>
+{
+};
+
+struct RowName
+{
+    template <class Info> std::string operator()(const Info& info) const { return info.param.name; }
 };

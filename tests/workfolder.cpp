@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <linux/capability.h>
+#include <numeric>
+#include <optional>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 void WorkFolderTest::SetUp()
 {
@@ -27,10 +32,7 @@ void WorkFolderTest::writeFile(const QString& path, const QByteArray& bytes)
 QByteArray WorkFolderTest::readFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool WorkFolderTest::exists(const QString& path)
@@ -46,45 +48,37 @@ QStringList WorkFolderTest::entries(const QString& folder)
 
 QByteArray allBytes()
 {
-    QByteArray bytes;
-    for (int b = 0; b < 256; ++b) {
-        bytes.append(char(b));
-    }
+    QByteArray bytes(256, 0);
+    std::iota(bytes.begin(), bytes.end(), char(0));
     return bytes;
 }
-
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr unsigned kFilePowers = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
 
-bool capabilities(__user_cap_data_struct (&data)[2], bool set)
+// The effective capabilities before the change; set them when `effective` is given.
+unsigned capabilities(std::optional<unsigned> effective = {})
 {
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    return ::syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+    __user_cap_data_struct data[2]{};
+    ::syscall(SYS_capget, &header, data);
+    const unsigned before = data[0].effective;
+    if (effective) {
+        data[0].effective = *effective;
+        ::syscall(SYS_capset, &header, data);
+    }
+    return before;
 }
 
 } // namespace
 
-WithoutFilePowers::WithoutFilePowers()
+WithoutFilePowers::WithoutFilePowers() : m_savedEffective(capabilities())
 {
-    __user_cap_data_struct data[2]{};
-    if (!capabilities(data, false)) {
-        return;
-    }
-    m_savedEffective = data[0].effective;
-    data[0].effective &= ~kFilePowers;
-    m_changed = capabilities(data, true);
+    capabilities(m_savedEffective & ~kFilePowers);
 }
 
 WithoutFilePowers::~WithoutFilePowers()
 {
-    __user_cap_data_struct data[2]{};
-    if (m_changed && capabilities(data, false)) {
-        data[0].effective = m_savedEffective;
-        capabilities(data, true);
-    }
+    capabilities(m_savedEffective);
 }

@@ -3,6 +3,7 @@
 #include "qtprinters.h"
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,12 +16,12 @@ public:
     void TearDown() override;
 
     static void writeFile(const QString& path, const QByteArray& bytes);
+    // The file's bytes; empty when it cannot be read.
     static QByteArray readFile(const QString& path);
+    // True for a broken link too.
     static bool exists(const QString& path);
     // Names in a folder, hidden ones included.
     static QStringList entries(const QString& folder);
-
-    QString folder() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -42,5 +43,4 @@ public:
 
 private:
     unsigned m_savedEffective = 0;
-    bool m_changed = false;
 };
