@@ -2,9 +2,7 @@
 
 #include "windows/notebox.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <limits>
 
 namespace plandeck {
 
@@ -49,14 +47,13 @@ void NoteWatch::load(Int16 index, Int16 day, Int16 month, Int16 year)
     NoteBox* box = m_boxes[std::size_t(index)];
     Shown& shown = m_shown[std::size_t(index)];
     const QString source = GetFileName(day, month, year);
-    // Already showing this very file (the month shown again): keep the box
-    // as it is, with its cursor, scroll position and undo steps.
-    if (shown.source == source && shown.stamp == noteStamp(day, month, year) &&
-        !(box->isPreview() && box->hasFocus())) {
-        return;
-    }
     // Stamped before reading: a change while reading shows as one more change.
     const NoteStamp stamp = noteStamp(day, month, year);
+    // Already showing this very file (the month shown again): keep the box
+    // as it is, with its cursor, scroll position and undo steps.
+    if (shown.source == source && shown.stamp == stamp && !(box->isPreview() && box->hasFocus())) {
+        return;
+    }
     // A box with the cursor in it is edited at once, so it gets the whole
     // note, up to the largest a box edits.
     box->showNote(
