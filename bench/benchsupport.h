@@ -17,6 +17,9 @@ namespace plandeck::bench {
 // The date every benchmark takes for today.
 inline const QDate kToday{2026, 3, 15};
 
+// The large note of the benchmarks: the largest a note box still edits.
+inline constexpr qsizetype kLargeNoteSize = 4 * 1024 * 1024;
+
 class BenchFolder
 {
 public:

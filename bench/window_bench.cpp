@@ -5,7 +5,9 @@
 #include "windows/notebox.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -15,8 +17,8 @@
 #include <memory>
 
 // The main window on kToday's month (March 2026), driven as a user would:
-// the month buttons' handlers run and the window painted, the window resized,
-// a character typed and saved.
+// the month buttons clicked and the window painted, the window resized, a
+// character typed and the note saved as a timer tick saves it.
 
 using namespace plandeck;
 using namespace plandeck::bench;
@@ -27,7 +29,6 @@ constexpr int kRepetitions = 15;
 constexpr Int16 kMonth = 3;
 constexpr Int16 kYear = 2026;
 constexpr qsizetype kSmallNote = 1024;
-constexpr qsizetype kLargeNote = 1024 * 1024;
 constexpr Int16 kLargeNoteDay = 15;
 
 // A fresh working folder and, once the notes are written, the main window
@@ -50,7 +51,7 @@ public:
             return fail("the load handler did not ask for the main window");
         }
         // Saves happen only where a benchmark asks for them.
-        form->Timer1->stop();
+        form->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get())) {
             return fail("the main window was not exposed");
@@ -61,15 +62,19 @@ public:
                 return fail("the main window did not become active");
             }
         }
-        if (form->M != kMonth || form->y != kYear) {
-            return fail("the window does not show the month of today");
-        }
-        return true;
+        return shows(kMonth) || fail("the window does not show the month of today");
+    }
+
+    bool shows(Int16 month) const
+    {
+        return form->findChild<QLabel*>(QStringLiteral("Label1"))->text() ==
+               monthCaption(month, kYear);
     }
 
     NoteBox* boxOf(Int16 day) const
     {
-        return form->Text1[std::size_t(GetIndex(day, form->M, form->y))];
+        return form->findChild<NoteBox*>(
+            QStringLiteral("Text1(%1)").arg(GetIndex(day, kMonth, kYear)));
     }
 
     bool fail(const char* why)
@@ -82,17 +87,13 @@ public:
     std::unique_ptr<Form1> form;
 };
 
-// What a click on "Next Month >" or "< Prev Month" runs, alternately. The
-// handlers are called directly: a simulated mouse press would also repaint
-// the window (QAbstractButton repaints a pressed button at once, flushing
-// everything the previous step left dirty), so each step would be drawn twice.
+// A click on "Next Month >" or "< Prev Month", alternately. click() runs the
+// handler without the repaint of a pressed button that a simulated mouse
+// press causes, which would draw each step twice.
 void stepMonth(Form1& form, bool& forward)
 {
-    if (forward) {
-        form.Command1_Click();
-    } else {
-        form.Command2_Click();
-    }
+    form.findChild<QPushButton*>(forward ? QStringLiteral("Command1") : QStringLiteral("Command2"))
+        ->click();
     forward = !forward;
 }
 
@@ -112,40 +113,27 @@ void paint(Form1& form)
     paint(form);
 }
 
-// Warms up with a few steps and checks that a step really changes the month.
-bool warmUpNavigation(Planner& planner, bool& forward)
+// Opens the window on notes the caller has written, checks that the given
+// day shows at least minimumShown characters, and warms up with a few steps,
+// checking that a step really changes the month. Leaves the window on kMonth
+// with the next step going forward.
+bool openForNavigation(Planner& planner, Int16 checkedDay, qsizetype minimumShown)
 {
-    stepMonth(*planner.form, forward);
-    if (planner.form->M != kMonth + 1) {
+    if (!planner.open()) {
+        return false;
+    }
+    if (planner.boxOf(checkedDay)->toPlainText().size() < minimumShown) {
+        return planner.fail("the notes are not shown");
+    }
+    bool forward = true;
+    navigationStep(*planner.form, forward);
+    if (!planner.shows(kMonth + 1)) {
         return planner.fail("Next Month > did not show the next month");
     }
-    paint(*planner.form);
     for (int i = 0; i < 3; ++i) {
         navigationStep(*planner.form, forward);
     }
-    return planner.form->M == kMonth || planner.fail("< Prev Month did not come back");
-}
-
-// Opens the window on notes the caller has written, checks that the given
-// day shows at least minimumShown characters, and times month steps.
-void runNavigation(Planner& planner, Int16 checkedDay, qsizetype minimumShown, const char* label)
-{
-    if (!planner.open()) {
-        return;
-    }
-    if (planner.boxOf(checkedDay)->toPlainText().size() < minimumShown) {
-        planner.fail("the notes are not shown");
-        return;
-    }
-    bool forward = true;
-    if (!warmUpNavigation(planner, forward)) {
-        return;
-    }
-    benchmark::State& state = planner.state();
-    for (auto _ : state) {
-        navigationStep(*planner.form, forward);
-    }
-    state.SetLabel(label);
+    return planner.shows(kMonth) || planner.fail("< Prev Month did not come back");
 }
 
 void BM_Navigation(benchmark::State& state)
@@ -160,12 +148,19 @@ void BM_Navigation(benchmark::State& state)
             return;
         }
     }
-    runNavigation(planner, 1, 1, "1 KB notes, step + paint");
+    if (!openForNavigation(planner, 1, 1)) {
+        return;
+    }
+    bool forward = true;
+    for (auto _ : state) {
+        navigationStep(*planner.form, forward);
+    }
+    state.SetLabel("1 KB notes, step + paint");
 }
 
-// One timed step of the resize benchmark: the window takes the other size and
-// the resulting events are handled: the resize event (Form_Resize and its
-// refill) and the repaint of the window that follows it.
+// One timed step of the resize benchmarks: the window takes the other size
+// and the resulting events are handled: the resize event (Form_Resize) and
+// the repaint of the window that follows it.
 [[gnu::noinline]] void resizeStep(Form1& form, const std::array<QSize, 2>& sizes, int& current)
 {
     current = 1 - current;
@@ -173,106 +168,160 @@ void BM_Navigation(benchmark::State& state)
     QApplication::processEvents();
 }
 
-void BM_Resize(benchmark::State& state)
+void runResize(Planner& planner, const char* label)
 {
-    Planner planner(state);
-    if (!planner.folderReady()) {
-        return;
-    }
-    if (!fillMonth(kMonth, kYear, kSmallNote)) {
-        planner.fail("cannot write the notes");
-        return;
-    }
     if (!planner.open()) {
         return;
     }
     Form1& form = *planner.form;
     const std::array<QSize, 2> sizes = {form.size(), form.size() + QSize(120, 90)};
     int current = 0;
-    auto resizeOnce = [&] { resizeStep(form, sizes, current); };
-    const int boxWidth = form.Text1[1]->width();
-    resizeOnce();
-    if (form.Text1[1]->width() == boxWidth || form.width() != sizes[1].width()) {
+    const NoteBox* box = planner.boxOf(1);
+    const int boxWidth = box->width();
+    resizeStep(form, sizes, current);
+    if (box->width() == boxWidth || form.width() != sizes[1].width()) {
         planner.fail("resizing the window did not lay out the note boxes again");
         return;
     }
     for (int i = 0; i < 3; ++i) {
-        resizeOnce();
+        resizeStep(form, sizes, current);
     }
+    benchmark::State& state = planner.state();
     for (auto _ : state) {
-        resizeOnce();
+        resizeStep(form, sizes, current);
     }
-    state.SetLabel("1 KB notes, resize + events + repaint");
+    state.SetLabel(label);
 }
 
-// The working folder with one 1 MB note on kLargeNoteDay.
+void BM_Resize(benchmark::State& state)
+{
+    Planner planner(state);
+    if (planner.folderReady() &&
+        (fillMonth(kMonth, kYear, kSmallNote) || planner.fail("cannot write the notes"))) {
+        runResize(planner, "1 KB notes, resize + events + repaint");
+    }
+}
+
+// The working folder with one note of kLargeNoteSize bytes on kLargeNoteDay.
 bool writeLargeNote(Planner& planner)
 {
     return planner.folderReady() &&
-           (writeNote(kLargeNoteDay, kMonth, kYear, makeNote(kLargeNote, NoteKind::Plain, 1)) ||
+           (writeNote(kLargeNoteDay, kMonth, kYear, makeNote(kLargeNoteSize, NoteKind::Plain, 1)) ||
             planner.fail("cannot write the note"));
 }
 
-void BM_LargeNoteNavigation(benchmark::State& state)
+// Steps between kMonth, which holds the large note, and the month after it,
+// painting after each step; times only the steps into kMonth or only the
+// steps out of it, since the two cost very different amounts.
+void runLargeNoteStep(benchmark::State& state, bool into)
 {
     Planner planner(state);
-    if (!writeLargeNote(planner)) {
+    if (!writeLargeNote(planner) || !openForNavigation(planner, kLargeNoteDay, 1000)) {
         return;
     }
-    runNavigation(planner, kLargeNoteDay, kLargeNote * 9 / 10, "one 1 MB note, step + paint");
+    bool forward = true;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        // forward: out of kMonth; back: into it.
+        for (int step = 0; step < 2; ++step) {
+            const bool timed = into != forward;
+            clock.start();
+            navigationStep(*planner.form, forward);
+            if (timed) {
+                state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+            }
+        }
+    }
+    state.SetLabel(into ? "one 4 MiB note, step into its month + paint"
+                        : "one 4 MiB note, step out of its month + paint");
 }
 
-// One timed step of the typing benchmark: a key typed into the box and the
-// timer tick that saves the note.
-[[gnu::noinline]] void typingStep(Form1& form, NoteBox* box)
+void BM_LargeNoteStepInto(benchmark::State& state)
 {
-    QTest::keyClick(box, 'x');
-    form.Timer1_Timer();
+    runLargeNoteStep(state, true);
 }
 
-void BM_LargeNoteTyping(benchmark::State& state)
+void BM_LargeNoteStepOutOf(benchmark::State& state)
+{
+    runLargeNoteStep(state, false);
+}
+
+void BM_LargeNoteResize(benchmark::State& state)
 {
     Planner planner(state);
-    if (!writeLargeNote(planner)) {
-        return;
+    if (writeLargeNote(planner)) {
+        runResize(planner, "one 4 MiB note, resize + events + repaint");
     }
-    if (!planner.open(true)) {
+}
+
+// Clicks into the large note, so that its whole text is loaded, then types
+// one key and saves as a timer tick does, over and over; times the key or
+// the save alone.
+void runLargeNoteTyping(benchmark::State& state, bool timeTheSave)
+{
+    Planner planner(state);
+    if (!writeLargeNote(planner) || !planner.open(true)) {
         return;
     }
     Form1& form = *planner.form;
     NoteBox* box = planner.boxOf(kLargeNoteDay);
     QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
-    if (form.EditIndex != box->index()) {
+    if (!box->hasFocus()) {
         planner.fail("clicking into the box did not start editing it");
         return;
     }
-    auto typeAndSave = [&] { typingStep(form, box); };
-    typeAndSave();
-    typeAndSave();
-    std::int64_t typed = 2;
+    QElapsedTimer clock;
+    std::int64_t typed = 0;
     for (auto _ : state) {
-        typeAndSave();
+        clock.start();
+        QTest::keyClick(box, 'x');
+        const qint64 key = clock.nsecsElapsed();
+        clock.start();
+        form.saveNotes();
+        const qint64 save = clock.nsecsElapsed();
+        state.SetIterationTime(double(timeTheSave ? save : key) / 1e9);
+        ++typed;
     }
-    typed += state.iterations();
     const qint64 saved = QFileInfo(GetFileName(kLargeNoteDay, kMonth, kYear)).size();
-    if (planner.warnings != 0 || saved != kLargeNote + typed) {
+    if (planner.warnings != 0 || saved != kLargeNoteSize + typed) {
         planner.fail("the typed characters were not all saved");
         return;
     }
-    state.SetLabel("one 1 MB note, key + timer save");
+    state.SetLabel(timeTheSave ? "one 4 MiB note, timer save after a key"
+                               : "one 4 MiB note, one key typed");
+}
+
+void BM_LargeNoteKey(benchmark::State& state)
+{
+    runLargeNoteTyping(state, false);
+}
+
+void BM_LargeNoteSave(benchmark::State& state)
+{
+    runLargeNoteTyping(state, true);
 }
 
 void configure(benchmark::internal::Benchmark* b)
 {
-    b->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Repetitions(kRepetitions)
-        ->ReportAggregatesOnly(true);
+    b->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+    b->UseRealTime();
+}
+
+// For benchmarks that time one part of each iteration themselves.
+void configureManual(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+    b->UseManualTime();
 }
 
 } // namespace
 
 BENCHMARK(BM_Navigation)->Apply(configure);
 BENCHMARK(BM_Resize)->Apply(configure);
-BENCHMARK(BM_LargeNoteNavigation)->Apply(configure);
-BENCHMARK(BM_LargeNoteTyping)->Apply(configure);
+BENCHMARK(BM_LargeNoteStepInto)->Apply(configureManual);
+BENCHMARK(BM_LargeNoteStepOutOf)->Apply(configureManual);
+BENCHMARK(BM_LargeNoteResize)->Apply(configure);
+// A key takes a tiny part of each iteration: a fixed count keeps the saves
+// around it from taking minutes.
+BENCHMARK(BM_LargeNoteKey)->Apply(configureManual)->Iterations(40);
+BENCHMARK(BM_LargeNoteSave)->Apply(configureManual);

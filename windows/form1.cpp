@@ -11,6 +11,7 @@
 #include "windows/frmabout.h"
 #include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
+#include "windows/notewatch.h"
 #include "windows/pictures.h"
 
 #include <QFile>
@@ -91,6 +92,7 @@ Form1::Form1(Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createGrid();
+    m_watch = new NoteWatch(Text1, this);
     createShortcuts();
     createDayKeys();
     installAccessibleWindows();
@@ -373,7 +375,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         NoteBox* box = Text1[std::size_t(n)];
         // A note that could not be saved stays in its box, not the old file.
         if (!box->isEdited()) {
-            box->showNote(GetData(d, month, year), GetFileName(d, month, year));
+            m_watch->load(n, d, month, year);
         }
         Command4[std::size_t(n)]->setText(QString::number(d));
         colourCell(n, d, month, year);
@@ -381,6 +383,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         Command4[std::size_t(n)]->show();
     }
     Label1->setText(monthCaption(month, year));
+    m_watch->follow(month, year);
     m_filled = true;
 }
 

@@ -17,6 +17,7 @@ class QTimer;
 namespace plandeck {
 
 class NoteBox;
+class NoteWatch;
 class Form3;
 class frmAbout;
 class FindWindow;
@@ -150,6 +151,8 @@ private:
     bool m_filled = false;
     // A save failure is on screen; it is taken back once every note is saved.
     bool m_saveWarningShown = false;
+    // Loads the shown month's notes and follows their files.
+    NoteWatch* m_watch = nullptr;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;

@@ -10,6 +10,7 @@
 #include "windows/frmabout.h"
 #include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
+#include "windows/notewatch.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -35,8 +36,11 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
         return true;
     }
     const QByteArray bytes = storedBytes(text);
-    const StoreResult result =
-        bytes.isEmpty() ? DeleteData(day, month, year) : UpdateData(day, month, year, bytes);
+    // Bytes someone else wrote since the box loaded the note are kept beside
+    // it by the store, never replaced unseen.
+    const QByteArray& loaded = box->loadedBytes();
+    const StoreResult result = bytes.isEmpty() ? DeleteData(day, month, year, &loaded)
+                                               : UpdateData(day, month, year, bytes, &loaded);
     if (!result.isOk()) {
         m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
                                        "in its box and is saved again at the next chance.")
@@ -44,7 +48,16 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
         m_saveWarningShown = true;
         return false;
     }
-    box->markSaved(text);
+    box->markSaved(text, bytes);
+    m_watch->saved(Index);
+    if (!result.keptFile.isEmpty()) {
+        m_services.warn(QStringLiteral("The note of %1 was changed by another program while you "
+                                       "were editing it. Your text is saved as the note; the "
+                                       "other text is kept in %2.")
+                            .arg(dayHeading(day, month, year), result.keptFile));
+        // This message replaced any earlier failure's; no later success takes it back.
+        m_saveWarningShown = false;
+    }
     return true;
 }
 

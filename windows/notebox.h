@@ -24,12 +24,18 @@ public:
     // Shows a note read from the store; source names its file. A note that
     // could not be read, or is too large to edit, is shown as such, read-only,
     // and is never saved. A box that already shows this very note, unchanged,
-    // keeps its cursor, scroll position and undo steps.
+    // keeps its cursor, scroll position and undo steps; one that shows an
+    // older state of it keeps its scroll position.
+    //
+    // A note read only in part (not complete) shows as a preview: its first
+    // lines, read-only. A preview is never saved: the box shows the whole
+    // note before it can be edited.
     void showNote(const NoteRead& note, const QString& source);
+    bool isPreview() const { return m_preview; }
 
     bool isEdited() const;
-    // False for a note that could not be read or is too large to edit: such
-    // a box shows why, is read-only and never saves.
+    // False for a note that could not be read or is too large to edit, and
+    // for a preview: such a box is read-only and never saves.
     bool isEditable() const { return m_editable; }
 
     // The text as typed: line breaks as '\n', no-break spaces kept.
@@ -37,8 +43,13 @@ public:
     // Whether the text is the one loaded or last saved.
     bool isLoadedText(const QString& text) const { return text == m_loadedText; }
     // After a successful save: the saved text is the new baseline and the
-    // box counts as unedited until the user types again.
+    // box counts as unedited until the user types again. bytes are what the
+    // file holds now; without them the file is as it was loaded.
     void markSaved(const QString& text);
+    void markSaved(const QString& text, const QByteArray& bytes);
+    // The file's bytes as this box last read or wrote them, so that a save
+    // can tell whether someone else has written the file since.
+    const QByteArray& loadedBytes() const { return m_loadedBytes; }
 
 Q_SIGNALS:
     void focusGained(int index);
@@ -51,11 +62,18 @@ protected:
 private:
     void setTextUnedited(const QString& text);
     void showKeptNote(const QString& explanation);
+    void showPreview(const NoteRead& note);
 
     int m_index;
     QString m_source;
     QString m_loadedText;
+    QByteArray m_loadedBytes;
     bool m_editable = true;
+    bool m_preview = false;
 };
+
+// A note beyond this many bytes shows as a preview until its box takes the
+// focus: laying out all of it would slow down every month that holds it.
+inline constexpr qint64 kPreviewBytes = 64 * 1024;
 
 } // namespace plandeck
