@@ -52,29 +52,13 @@ TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
 // breaks; characters the code page lacks become '?' as they come in.
 TEST_F(Editing, TypedTextIsStoredAsTheBoxShowsIt)
 {
-    const struct
-    {
-        QString typed, pasted, shown;
-        QByteArray stored;
-    } rows[] = {
-        {QStringLiteral("one\ntwo"), {}, QStringLiteral("one\ntwo"), "one\r\ntwo"},
-        {QStringLiteral("  "), {}, QStringLiteral("  "), "  "},
-        {QString::fromUtf16(u"caf\u00e9 \u03b1\u20ac"), QString::fromUtf16(u" \U0001F600"),
-         QString::fromUtf16(u"caf\u00e9 ?\u20ac ?"), "caf\xE9 ?\x80 ?"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.stored.toStdString());
-        QFile::remove(kNote5);
-        const auto form = openForm();
-        typeInto(*form, 5, row.typed);
-        if (!row.pasted.isEmpty()) {
-            QApplication::clipboard()->setText(row.pasted);
-            QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
-        }
-        EXPECT_EQ(boxOf(*form, 5)->toPlainText(), row.shown);
-        tick(*form);
-        EXPECT_EQ(readFile(kNote5), row.stored);
-    }
+    const auto form = openForm();
+    typeInto(*form, 5, QString::fromUtf16(u"one\ntwo caf\u00e9 \u03b1\u20ac"));
+    QApplication::clipboard()->setText(QString::fromUtf16(u" \U0001F600"));
+    QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), QString::fromUtf16(u"one\ntwo caf\u00e9 ?\u20ac ?"));
+    tick(*form);
+    EXPECT_EQ(readFile(kNote5), QByteArray("one\r\ntwo caf\xE9 ?\x80 ?"));
 }
 
 TEST_F(Editing, EmptiedNoteDeletesItsFileAndAnEmptyBoxWritesNothing)
