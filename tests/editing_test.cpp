@@ -35,13 +35,14 @@ TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
     };
     for (const auto& [name, leave] : ways) {
         SCOPED_TRACE(name);
+        const QByteArray typed(name);
         QFile::remove(kNote5);
         const auto form = openForm();
         installShutdownHandlers(*form);
-        typeInto(*form, 5, QString::fromLatin1(name));
+        typeInto(*form, 5, QString::fromLatin1(typed));
         leave(*form);
         // Signals are handled by the event loop; a save takes a moment.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(kNote5) == name; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(kNote5) == typed; }, 5000));
     }
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         std::signal(signalNumber, SIG_DFL);

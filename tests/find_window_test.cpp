@@ -70,7 +70,7 @@ TEST_F(FindWindows, OneFindWindowKeepsItsPlaceAndText)
     press(Qt::Key_F, Qt::ControlModifier);
     press(Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
-    EXPECT_EQ(countTopLevels(QStringLiteral("FindNotes")), 1);
+    EXPECT_EQ(topLevels(QStringLiteral("FindNotes")).size(), 1);
     EXPECT_EQ(find->geometry(), QRect(40, 50, 500, 300));
     auto* field = child<QLineEdit>(*find, QStringLiteral("FindText"));
     EXPECT_EQ(field->selectedText(), QStringLiteral("premium"));

@@ -105,37 +105,29 @@ TEST_F(Reminder, NothingToShowEndsAtOnceAndTouchesNothing)
     writeFile("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "closing steps must not run");
     Form1 form(services());
     EXPECT_EQ(form.Form_Load(RunMode::Remind), LoadOutcome::Quit);
-    EXPECT_EQ(countTopLevels(QStringLiteral("Form3")), 0);
+    EXPECT_EQ(topLevels(QStringLiteral("Form3")).size(), 0);
     EXPECT_TRUE(exists("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
 }
 
 using About = WindowTest;
 
-TEST_F(About, OpensOnTheMainWindowsCornerOnceOnly)
-{
-    const auto form = openForm();
-    form->move(120, 80);
-    click(*form, QStringLiteral("Command9"));
-    QWidget* about = topLevel(QStringLiteral("frmAbout"));
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->pos(), form->pos());
-    EXPECT_EQ(child<QLabel>(*about, QStringLiteral("lblTitle"))->text(),
-              QStringLiteral("Plandeck 1.2"));
-    EXPECT_FALSE(about->isModal());
-    about->move(400, 300);
-    form->move(60, 40);
-    click(*form, QStringLiteral("Command9"));
-    EXPECT_EQ(countTopLevels(QStringLiteral("frmAbout")), 1);
-    EXPECT_EQ(about->pos(), form->pos());
-}
-
-TEST_F(About, EscEnterAndOkCloseIt)
+// One about window, on the main window's corner; Esc, Enter and OK close it.
+TEST_F(About, OpensOnTheMainWindowsCornerOnceAndClosesByKeyOrButton)
 {
     const auto form = openForm();
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_unknown}) {
+        form->move(120, 80);
         click(*form, QStringLiteral("Command9"));
         QWidget* about = topLevel(QStringLiteral("frmAbout"));
         ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->pos(), form->pos());
+        about->move(400, 300);
+        form->move(60, 40);
+        click(*form, QStringLiteral("Command9"));
+        EXPECT_EQ(topLevels(QStringLiteral("frmAbout")).size(), 1);
+        EXPECT_EQ(about->pos(), form->pos());
+        EXPECT_EQ(child<QLabel>(*about, QStringLiteral("lblTitle"))->text(),
+                  QStringLiteral("Plandeck 1.2"));
         showAndActivate(*about);
         if (key == Qt::Key_unknown) {
             click(*about, QStringLiteral("cmdOK"));
@@ -143,7 +135,7 @@ TEST_F(About, EscEnterAndOkCloseIt)
             QTest::keyClick(about, key);
         }
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(countTopLevels(QStringLiteral("frmAbout")), 0) << key;
+        EXPECT_EQ(topLevels(QStringLiteral("frmAbout")).size(), 0) << key;
     }
 }
 

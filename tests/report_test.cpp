@@ -4,8 +4,6 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,15 +69,10 @@ TEST_F(Reports, NeverOverwriteFollowOrLeaveHalfWritten)
     EXPECT_EQ(readFile("victim.txt"), QByteArray("must not change"));
 
     // The file size limit cuts the write short: the partial report goes.
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 8;
-    std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const ReportFile cut = writeReport(QByteArray(64, 'x'), generator);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_DFL);
+    const ReportFile cut = [&] {
+        const FileSizeLimit small(8);
+        return writeReport(QByteArray(64, 'x'), generator);
+    }();
     EXPECT_FALSE(cut.error.isEmpty());
     EXPECT_EQ(entries("temp").size(), 3) << entries("temp").join(' ').toStdString();
 }

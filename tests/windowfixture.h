@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDir>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
@@ -18,13 +20,44 @@
 class WindowTest : public WorkFolderTest
 {
 public:
-    void TearDown() override;
+    void TearDown() override
+    {
+        // Windows of a test are gone before its folder is.
+        QApplication::closeAllWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        WorkFolderTest::TearDown();
+    }
 
-    plandeck::Services services();
+    plandeck::Services services()
+    {
+        plandeck::Services s;
+        s.today = [this] { return today; };
+        s.showWelcome = [this](const QString& title, const QString& text) {
+            welcomes.append(title + QLatin1Char('|') + text);
+        };
+        s.warn = [this](const QString& text) { warnings.append(text); };
+        s.dismissWarning = [this] { ++dismissals; };
+        s.confirm = [this](const QString&) { return ++confirmations, confirmAnswer; };
+        s.openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; };
+        return s;
+    }
+
     // Runs the load handler; in normal mode shows the window and waits until
-    // it is on screen and active.
-    std::unique_ptr<plandeck::Form1> openForm(plandeck::RunMode mode = plandeck::RunMode::Normal);
-    static void showAndActivate(QWidget& window);
+    // it is active.
+    std::unique_ptr<plandeck::Form1> openForm(plandeck::RunMode mode = plandeck::RunMode::Normal)
+    {
+        auto form = std::make_unique<plandeck::Form1>(services());
+        if (form->Form_Load(mode) == plandeck::LoadOutcome::ShowMain) {
+            showAndActivate(*form);
+        }
+        return form;
+    }
+    static void showAndActivate(QWidget& window)
+    {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
 
     template <class T = QPushButton> static T* child(const QWidget& window, const QString& name)
     {
@@ -33,24 +66,77 @@ public:
         return found;
     }
     // Note box i (1 to 35) of the grid.
-    static plandeck::NoteBox* cell(const QWidget& form, int i);
-    // The visible top-level window of that object name, or null; and how
-    // many windows of that name exist, visible or not.
-    static QWidget* topLevel(const QString& name);
-    static int countTopLevels(const QString& name);
+    static plandeck::NoteBox* cell(const QWidget& form, int i)
+    {
+        return child<plandeck::NoteBox>(form, QStringLiteral("Text1(%1)").arg(i));
+    }
+    // The windows of that object name, visible or not; and the visible one.
+    static QWidgetList topLevels(const QString& name)
+    {
+        QWidgetList windows = QApplication::topLevelWidgets();
+        windows.removeIf([&](const QWidget* w) { return w->objectName() != name; });
+        return windows;
+    }
+    static QWidget* topLevel(const QString& name)
+    {
+        for (QWidget* window : topLevels(name)) {
+            if (window->isVisible()) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
     // The month caption, e.g. "December-2007".
-    static QString caption(const plandeck::Form1& form);
-    // The note box and day button of a day of the displayed month: the cell
-    // whose day button carries that number.
-    static plandeck::NoteBox* boxOf(const plandeck::Form1& form, int day);
-    static QPushButton* dayButtonOf(const plandeck::Form1& form, int day);
+    static QString caption(const QWidget& form)
+    {
+        return child<QLabel>(form, QStringLiteral("Label1"))->text();
+    }
+    // The day button and note box of a day of the displayed month: the cell
+    // whose shown day button carries that number.
+    static QPushButton* dayButtonOf(const QWidget& form, int day)
+    {
+        for (int i = 1; i <= plandeck::kGridCells; ++i) {
+            auto* button = child(form, QStringLiteral("Command4(%1)").arg(i));
+            if (!cell(form, i)->isHidden() && button->text() == QString::number(day)) {
+                return button;
+            }
+        }
+        ADD_FAILURE() << "no cell shows day " << day;
+        return nullptr;
+    }
+    static plandeck::NoteBox* boxOf(const QWidget& form, int day)
+    {
+        return cell(form, dayButtonOf(form, day)->objectName().mid(9).chopped(1).toInt());
+    }
+    static void click(QWidget* widget)
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    static void click(const QWidget& window, const QString& buttonName)
+    {
+        click(child(window, buttonName));
+    }
     // Clicks into the box of a day and types the text at its end; '\n' is
     // the Return key.
-    static void typeInto(const plandeck::Form1& form, int day, const QString& text);
-    static void click(QWidget* widget);
-    static void click(const QWidget& window, const QString& buttonName);
+    static void typeInto(const QWidget& form, int day, const QString& text)
+    {
+        plandeck::NoteBox* box = boxOf(form, day);
+        click(box);
+        box->moveCursor(QTextCursor::End);
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, box,
+                                c == QLatin1Char('\n') ? Qt::Key_Return : Qt::Key_unknown,
+                                QString(c), Qt::NoModifier);
+        }
+    }
     // Every timer of the window fires once: the save tick and the date watch.
-    static void tick(const plandeck::Form1& form);
+    static void tick(const QWidget& form)
+    {
+        for (QTimer* timer : form.findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(timer->isActive()) << "a timer that does not run never ticks";
+            QMetaObject::invokeMethod(timer, "timeout");
+        }
+    }
 
     QDate today{2007, 12, 5};
     QStringList welcomes;

@@ -2,45 +2,118 @@
 
 #include "qtprinters.h"
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <numeric>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // Each test runs in a fresh, empty working folder of its own, which is
 // removed afterwards; the previous working folder is restored.
 class WorkFolderTest : public ::testing::Test
 {
 public:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    }
+    void TearDown() override { QDir::setCurrent(m_previous); }
 
-    static void writeFile(const QString& path, const QByteArray& bytes);
+    static void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
     // The file's bytes; empty when it cannot be read.
-    static QByteArray readFile(const QString& path);
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     // True for a broken link too.
-    static bool exists(const QString& path);
+    static bool exists(const QString& path)
+    {
+        return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    }
     // Names in a folder, hidden ones included.
-    static QStringList entries(const QString& folder);
+    static QStringList entries(const QString& folder)
+    {
+        return QDir(folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    }
 
 private:
     QTemporaryDir m_dir;
-    QString m_previous;
+    QString m_previous = QDir::currentPath();
 };
 
 // Every byte from 0x00 to 0xFF once, in order.
-QByteArray allBytes();
+inline QByteArray allBytes()
+{
+    QByteArray bytes(256, 0);
+    std::iota(bytes.begin(), bytes.end(), char(0));
+    return bytes;
+}
 
 // While alive, the process loses the power to read or write files whose
 // permission bits forbid it, as a root test run otherwise has it.
 class WithoutFilePowers
 {
 public:
-    WithoutFilePowers();
-    ~WithoutFilePowers();
+    WithoutFilePowers() : m_saved(effectiveCapabilities())
+    {
+        effectiveCapabilities(m_saved & ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH)));
+    }
+    ~WithoutFilePowers() { effectiveCapabilities(m_saved); }
     WithoutFilePowers(const WithoutFilePowers&) = delete;
     WithoutFilePowers& operator=(const WithoutFilePowers&) = delete;
 
 private:
-    unsigned m_savedEffective = 0;
+    // Returns the effective set as it was; sets it when `set` is given.
+    static unsigned effectiveCapabilities(std::optional<unsigned> set = {})
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        ::syscall(SYS_capget, &header, data);
+        const unsigned before = data[0].effective;
+        if (set) {
+            data[0].effective = *set;
+            ::syscall(SYS_capset, &header, data);
+        }
+        return before;
+    }
+
+    unsigned m_saved;
+};
+
+// While alive, no file can grow beyond the given size: a write past it fails
+// (EFBIG) instead of ending the process.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
 };
