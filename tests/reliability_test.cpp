@@ -180,31 +180,22 @@ std::pair<QString, QByteArray> keptBeside()
 // Bytes the caller never saw are kept beside the note, never overwritten.
 TEST_F(Reliability, OutsideChangesAreKeptBesideTheNote)
 {
-    const struct
-    {
-        const char* loaded; // what the caller read ("": no note)
-        const char* onDisk; // what the file holds when saving (nullptr: no file)
-        const char* saved;  // the caller's text ("": the note is deleted)
-        const char* kept;
-    } rows[] = {{"mine", "theirs", "mine, edited", "theirs"},
-                {"", "theirs", "mine", "theirs"},
-                {"mine", nullptr, "mine, edited", ""},
-                {"mine", "mine", "mine, edited", ""},
-                {"mine", "same", "same", ""},
-                {"mine", "theirs", "", "theirs"},
-                {"mine", "mine", "", ""}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.loaded << '|' << row.onDisk << '|' << row.saved);
-        const QByteArray loaded(row.loaded);
-        startRow(row.onDisk);
-        if (row.onDisk == nullptr) {
+    // What the caller loaded ("": no note) | what the file holds when saving
+    // ("-": no file) | the caller's text ("": the note is deleted) | kept.
+    for (const QByteArray row :
+         {"mine|theirs|mine, edited|theirs", "|theirs|mine|theirs", "mine|-|mine, edited|",
+          "mine|mine|mine, edited|", "mine|same|same|", "mine|theirs||theirs", "mine|mine||"}) {
+        SCOPED_TRACE(row.toStdString());
+        const QList<QByteArray> field = row.split('|');
+        startRow(field[1]);
+        if (field[1] == "-") {
             QFile::remove(kNote);
         }
-        const StoreResult result = UpdateData(5, 12, 2007, row.saved, &loaded);
+        const StoreResult result = UpdateData(5, 12, 2007, field[2], &field[0]);
         ASSERT_TRUE(result.isOk()) << result.error.toStdString();
-        EXPECT_EQ(readFile(kNote), QByteArray(row.saved));
-        EXPECT_EQ(exists(kNote), *row.saved != '\0');
-        EXPECT_EQ(keptBeside(), std::pair(result.keptFile, QByteArray(row.kept)));
+        EXPECT_EQ(readFile(kNote), field[2]);
+        EXPECT_EQ(exists(kNote), !field[2].isEmpty());
+        EXPECT_EQ(keptBeside(), std::pair(result.keptFile, field[3]));
     }
 }
 
