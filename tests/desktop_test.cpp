@@ -130,6 +130,7 @@ TEST_F(Desktop, ReminderEscapeClosesAndEnterPressesTheDefaultButton)
     const std::tuple<const char*, Qt::Key, bool> rows[] = {{"Text1", Qt::Key_Escape, false},
                                                            {"Command1", Qt::Key_Escape, false},
                                                            {"Text1", Qt::Key_Return, true},
+                                                           {"Text1", Qt::Key_Enter, true},
                                                            {"Command2", Qt::Key_Return, false}};
     for (const auto& [focusName, key, bringsUp] : rows) {
         Form3 reminder;
