@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace plandeck;
-
 // The test suite of RFC 1321, and two texts that show which bytes are
 // digested: those the note store writes (Windows-1252 é, UTF-8 Ł).
 TEST(CMD5, DigestsTheNoteBytes)
@@ -18,10 +16,8 @@ TEST(CMD5, DigestsTheNoteBytes)
          "d174ab98d277d9f5a5611c2c9f419d9f"},
         {QString("1234567890").repeated(8), "57edf4a22be3c955ac49da2e2107b67a"},
         {QStringLiteral("é"), "3406877694691ddd1dfb0aca54681407"},
-        {QStringLiteral("Ł"), "892e100e17e1b1c24bc48b3ee1aaabe0"},
-    };
-    const CMD5 md5;
+        {QStringLiteral("Ł"), "892e100e17e1b1c24bc48b3ee1aaabe0"}};
     for (const auto& [text, digest] : rows) {
-        EXPECT_EQ(md5.MD5(text), digest) << text.toStdString();
+        EXPECT_EQ(plandeck::CMD5().MD5(text), digest) << text.toStdString();
     }
 }

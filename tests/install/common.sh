@@ -8,35 +8,20 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 tmp=$(cd "$tmp" && pwd -P)
 failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-finish() {
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures check(s) failed"
-        exit 1
-    fi
-    echo "all $1 checks passed"
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+finish() { [ "$failures" -eq 0 ] && echo "all $1 checks passed" || { echo "$failures failed"; exit 1; }; }
 
 # The path as one argument of an Exec= line, after desktop entry quoting.
 exec_argument() {
     case "$1" in
-        *[!A-Za-z0-9_./+-]*)
-            printf '"%s"' "$(printf '%s' "$1" | sed 's/[\\"`$]/\\&/g; s/\\/\\\\/g')" ;;
+        *[!A-Za-z0-9_./+-]*) printf '"%s"' "$(printf '%s' "$1" | sed 's/[\\"`$]/\\&/g; s/\\/\\\\/g')" ;;
         *) printf '%s' "$1" ;;
     esac
 }
 
 # folder_holds FOLDER ENTRY...: FOLDER holds exactly these entries.
 folder_holds() {
-    folder="$1"
-    shift
     # shellcheck disable=SC2012
-    if [ "$(cd "$folder" 2>/dev/null && LC_ALL=C ls -A | tr '\n' ' ')" != "$* " ]; then
-        fail "$folder holds: $(ls -A "$folder" 2>&1 | tr '\n' ' '), expected: $*"
-    fi
+    held=$(cd "$1" 2>/dev/null && LC_ALL=C ls -A | tr '\n' ' ')
+    folder="$1" && shift && [ "$held" = "$* " ] || fail "$folder holds: $held, expected: $*"
 }
