@@ -1,6 +1,7 @@
 #include "bench/benchsupport.h"
 
 #include "core/notes/notetext.h"
+#include "core/notes/notefilename.h"
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 
