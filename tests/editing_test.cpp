@@ -56,27 +56,24 @@ TEST_F(Editing, TypedTextIsStoredAsTheBoxShowsIt)
 {
     const struct
     {
-        QString typed, pasted, shown;
+        QString typed, pasted;
         QByteArray stored;
     } rows[] = {
-        {QStringLiteral("one\ntwo"), {}, QStringLiteral("one\ntwo"), "one\r\ntwo"},
-        {QStringLiteral("  "), {}, QStringLiteral("  "), "  "},
-        {QStringLiteral("plain \u00e9"), {}, QStringLiteral("plain \u00e9"), "plain \xE9"},
+        {QStringLiteral("one\ntwo"), {}, "one\r\ntwo"},
+        {QStringLiteral("  "), {}, "  "},
+        {QStringLiteral("plain \u00e9"), {}, "plain \xE9"},
         {QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral(" \u2713"),
-         QStringLiteral("\u0141\u00f3d\u017a \u2713"),
          "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93"},
-        {QStringLiteral("nb\u00a0sp"), {}, QStringLiteral("nb\u00a0sp"), "nb\xA0sp"},
+        {QStringLiteral("nb\u00a0sp"), {}, "nb\xA0sp"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.stored.toStdString());
         QFile::remove(kNote5);
         const auto form = openForm();
         typeInto(*form, 5, row.typed);
-        if (!row.pasted.isEmpty()) {
-            QApplication::clipboard()->setText(row.pasted);
-            QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
-        }
-        EXPECT_EQ(boxOf(*form, 5)->noteText(), row.shown);
+        QApplication::clipboard()->setText(row.pasted);
+        QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(boxOf(*form, 5)->noteText(), row.typed + row.pasted);
         tick(*form);
         EXPECT_EQ(readFile(kNote5), row.stored);
     }

@@ -90,84 +90,74 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     EXPECT_EQ(snapshot("data"), before);
 }
 
-// Each fault keeps the old note byte for byte and the typed text in its box,
-// names the date and the reason once, keeps the month, the report and the
-// window from replacing the text, and the first save after the remedy works.
-struct SaveFault
-{
-    const char* name;
-    void (*cause)();
-    void (*remedy)();
-    const char* reason;
-};
-
-using SaveFaults = WindowRows<SaveFault>;
-
-TEST_P(SaveFaults, NothingTypedIsLost)
-{
-    const SaveFault& fault = GetParam();
-    writeFile(kNote5, "old note");
-    const auto form = openForm();
-    fault.cause();
-    typeInto(*form, 5, QStringLiteral(" and the new part, long enough to pass any limit"));
-    click(*form, QStringLiteral("Command1"));
-    form->resize(850, 620);
-    QApplication::processEvents();
-    const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
-    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
-    EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
-    ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings.first().contains(QStringLiteral("5-December-2007")));
-    EXPECT_TRUE(warnings.first().contains(QLatin1String(fault.reason)))
-        << warnings.first().toStdString();
-    if (QFileInfo(kNote5).isFile()) {
-        EXPECT_EQ(readFile(kNote5), QByteArray("old note"));
-    }
-    click(*form, QStringLiteral("Command3"));
-    EXPECT_FALSE(exists("temp")) << "no report without the unsaved note";
-    EXPECT_FALSE(form->close());
-    EXPECT_EQ(confirmations, 1) << "closing asks first";
-    EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
-
-    fault.remedy();
-    EXPECT_EQ(dismissals, 0);
-    tick(*form);
-    EXPECT_EQ(readFile(kNote5), text.toLatin1());
-    EXPECT_EQ(dismissals, 1) << "the warning is taken back";
-    click(*form, QStringLiteral("Command1"));
-    EXPECT_EQ(caption(*form), QStringLiteral("January-2008"));
-}
-
 std::optional<FileSizeLimit> g_small;
 std::optional<WithoutFilePowers> g_unprivileged;
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SaveFaults,
-    ::testing::Values(SaveFault{"FileSizeLimit", [] { g_small.emplace(16); },
-                                [] { g_small.reset(); }, "File too large"},
-                      SaveFault{"DataIsAFile",
-                                [] {
-                                    QDir(QStringLiteral("data")).removeRecursively();
-                                    WorkFolderTest::writeFile(QStringLiteral("data"),
-                                                              "blocks the folder");
-                                },
-                                [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
-                      SaveFault{"NotePathIsAFolder",
-                                [] {
-                                    QFile::remove(kNote5);
-                                    QDir().mkpath(kNote5 + QStringLiteral("/inside"));
-                                },
-                                [] { QDir(kNote5).removeRecursively(); }, "not a regular file"},
-                      SaveFault{"DataIsReadOnly",
-                                [] {
-                                    ::chmod("data", 0500);
-                                    g_unprivileged.emplace();
-                                },
-                                [] {
-                                    g_unprivileged.reset();
-                                    ::chmod("data", 0700);
-                                },
-                                "Permission denied"}),
-    RowName());
+// Each fault keeps the old note byte for byte and the typed text in its box,
+// names the date and the reason once, keeps the month, the report and the
+// window from replacing the text, and the first save after the remedy works.
+TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
+{
+    const struct
+    {
+        void (*cause)();
+        void (*remedy)();
+        const char* reason;
+    } faults[] = {
+        {[] { g_small.emplace(16); }, [] { g_small.reset(); }, "File too large"},
+        {[] {
+             QDir(QStringLiteral("data")).removeRecursively();
+             writeFile(QStringLiteral("data"), "blocks the folder");
+         },
+         [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
+        {[] {
+             QFile::remove(kNote5);
+             QDir().mkpath(kNote5 + QStringLiteral("/inside"));
+         },
+         [] { QDir(kNote5).removeRecursively(); }, "not a regular file"},
+        {[] {
+             ::chmod("data", 0500);
+             g_unprivileged.emplace();
+         },
+         [] {
+             g_unprivileged.reset();
+             ::chmod("data", 0700);
+         },
+         "Permission denied"},
+    };
+    const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.reason);
+        warnings.clear();
+        confirmations = dismissals = 0;
+        QDir(QStringLiteral("data")).removeRecursively();
+        writeFile(kNote5, "old note");
+        const auto form = openForm();
+        fault.cause();
+        typeInto(*form, 5, text.mid(8));
+        click(*form, QStringLiteral("Command1"));
+        form->resize(850, 620);
+        QApplication::processEvents();
+        EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings.first().contains(QStringLiteral("5-December-2007")));
+        EXPECT_TRUE(warnings.first().contains(QLatin1String(fault.reason)));
+        if (QFileInfo(kNote5).isFile()) {
+            EXPECT_EQ(readFile(kNote5), QByteArray("old note"));
+        }
+        click(*form, QStringLiteral("Command3"));
+        EXPECT_FALSE(exists("temp")) << "no report without the unsaved note";
+        EXPECT_FALSE(form->close());
+        EXPECT_EQ(confirmations, 1) << "closing asks first";
+        EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
+
+        fault.remedy();
+        tick(*form);
+        EXPECT_EQ(readFile(kNote5), text.toLatin1());
+        EXPECT_EQ(dismissals, 1) << "the warning is taken back";
+        click(*form, QStringLiteral("Command1"));
+        EXPECT_EQ(caption(*form), QStringLiteral("January-2008"));
+    }
+}
 
 } // namespace

@@ -30,10 +30,8 @@ TEST_F(Print, WritesTheMonthWithTheNoteJustTypedAndOpensIt)
             click(*form, QStringLiteral("Command3"));
         }
         ASSERT_EQ(opened.size(), byKey ? 2 : 1);
-        const QString path = opened.last().toLocalFile();
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("/temp/report-[A-Z]{32}\\.htm$"))
-                        .match(path)
-                        .hasMatch());
+        EXPECT_TRUE(opened.last().toLocalFile().contains(
+            QRegularExpression(QStringLiteral("/temp/report-[A-Z]{32}\\.htm$"))));
         EXPECT_EQ(reports().size(), opened.size());
     }
     EXPECT_EQ(readFile(opened.last().toLocalFile()),

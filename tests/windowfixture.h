@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 // A main window in a fresh working folder, with a fixed "today", messages
@@ -79,12 +81,10 @@ public:
     }
     static QWidget* topLevel(const QString& name)
     {
-        for (QWidget* window : topLevels(name)) {
-            if (window->isVisible()) {
-                return window;
-            }
-        }
-        return nullptr;
+        const QWidgetList windows = topLevels(name);
+        const auto shown =
+            std::find_if(windows.begin(), windows.end(), std::mem_fn(&QWidget::isVisible));
+        return shown == windows.end() ? nullptr : *shown;
     }
     // The month caption, e.g. "December-2007".
     static QString caption(const QWidget& form)
@@ -146,15 +146,4 @@ public:
     bool openSucceeds = true;
     bool confirmAnswer = false;
     int confirmations = 0;
-};
-
-// A table-driven window test: one row per input or fault kind, each row
-// named by its `name` field.
-template <class Row> class WindowRows : public WindowTest, public ::testing::WithParamInterface<Row>
-{
-};
-
-struct RowName
-{
-    template <class Info> std::string operator()(const Info& info) const { return info.param.name; }
 };
