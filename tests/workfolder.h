@@ -9,12 +9,14 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <numeric>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // Each test runs in a fresh, empty working folder of its own, which is
@@ -77,8 +79,7 @@ public:
         effectiveCapabilities(m_saved & ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH)));
     }
     ~WithoutFilePowers() { effectiveCapabilities(m_saved); }
-    WithoutFilePowers(const WithoutFilePowers&) = delete;
-    WithoutFilePowers& operator=(const WithoutFilePowers&) = delete;
+    Q_DISABLE_COPY_MOVE(WithoutFilePowers)
 
 private:
     // Returns the effective set as it was; sets it when `set` is given.
@@ -111,9 +112,25 @@ public:
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
 
 private:
     rlimit m_saved{};
 };
+
+// Runs `body` in a forked child (no test macros there: its result is its exit
+// status), so that a fault or a signal's default action cannot end the tests.
+inline pid_t startChild(const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(body() ? 0 : 1);
+    }
+    return child;
+}
+// Waits for the child; true when its body returned true.
+inline bool childSucceeded(pid_t child)
+{
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
