@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <numeric>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -74,29 +73,24 @@ inline QByteArray allBytes()
 class WithoutFilePowers
 {
 public:
-    WithoutFilePowers() : m_saved(effectiveCapabilities())
+    WithoutFilePowers()
     {
-        effectiveCapabilities(m_saved & ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH)));
+        ::syscall(SYS_capget, &m_header, m_data);
+        m_saved = m_data[0].effective;
+        m_data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        ::syscall(SYS_capset, &m_header, m_data);
     }
-    ~WithoutFilePowers() { effectiveCapabilities(m_saved); }
+    ~WithoutFilePowers()
+    {
+        m_data[0].effective = m_saved;
+        ::syscall(SYS_capset, &m_header, m_data);
+    }
     Q_DISABLE_COPY_MOVE(WithoutFilePowers)
 
 private:
-    // Returns the effective set as it was; sets it when `set` is given.
-    static unsigned effectiveCapabilities(std::optional<unsigned> set = {})
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2]{};
-        ::syscall(SYS_capget, &header, data);
-        const unsigned before = data[0].effective;
-        if (set) {
-            data[0].effective = *set;
-            ::syscall(SYS_capset, &header, data);
-        }
-        return before;
-    }
-
-    unsigned m_saved;
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_data[2]{};
+    unsigned m_saved = 0;
 };
 
 // While alive, no file can grow beyond the given size: a write past it fails
