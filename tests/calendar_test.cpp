@@ -15,18 +15,14 @@ namespace {
 // the window (form1_test.cpp).
 TEST(Calendar, AgreesWithQDate)
 {
-    for (int year = 1890; year <= 2110; ++year) {
-        for (Int16 month = 1; month <= 12; ++month) {
-            const QDate first(year, month, 1);
-            const Int16 y = Int16(year);
-            ASSERT_EQ(GetDaysInMonth(month, y), first.daysInMonth()) << year << "-" << month;
-            ASSERT_EQ(GetIndex(1, month, y), first.dayOfWeek() % 7 + 1) << year << "-" << month;
-            for (Int16 d = 1; d <= first.daysInMonth(); ++d) {
-                ASSERT_EQ(GetDay(GetIndex(d, month, y), month, y), d) << year << "-" << month;
-                ASSERT_EQ(GetWkd(d, month, y),
-                          QLocale::c().dayName(first.addDays(d - 1).dayOfWeek()))
-                    << year << "-" << month << "-" << d;
-            }
+    for (QDate first(1890, 1, 1); first.year() <= 2110; first = first.addMonths(1)) {
+        SCOPED_TRACE(first.toString(Qt::ISODate).toStdString());
+        const Int16 m = Int16(first.month()), y = Int16(first.year());
+        ASSERT_EQ(GetDaysInMonth(m, y), first.daysInMonth());
+        ASSERT_EQ(GetIndex(1, m, y), first.dayOfWeek() % 7 + 1);
+        for (Int16 d = 1; d <= first.daysInMonth(); ++d) {
+            ASSERT_EQ(GetDay(GetIndex(d, m, y), m, y), d) << d;
+            ASSERT_EQ(GetWkd(d, m, y), QLocale::c().dayName(first.addDays(d - 1).dayOfWeek())) << d;
         }
     }
 }

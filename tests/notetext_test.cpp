@@ -1,5 +1,7 @@
 #include "core/notes/notetext.h"
 
+#include "core/md5/cmd5.h"
+
 #include "core/notes/notestore.h"
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
@@ -46,6 +48,21 @@ TEST(TooLargeToEdit, BeyondEitherLimit)
                                                 {QByteArray(kLargestEditableNote + 1, '\n'), true}};
     for (const auto& [bytes, tooLarge] : rows) {
         EXPECT_EQ(isTooLargeToEdit(bytes), tooLarge) << bytes.size() << " bytes";
+    }
+}
+
+// The test suite of RFC 1321, and two texts that show which bytes are
+// digested: those the note store writes (Windows-1252 é, UTF-8 Ł).
+TEST(CMD5, DigestsTheNoteBytes)
+{
+    const std::pair<QString, QString> rows[] = {
+        {"", "d41d8cd98f00b204e9800998ecf8427e"},
+        {"abc", "900150983cd24fb0d6963f7d28e17f72"},
+        {QString("1234567890").repeated(8), "57edf4a22be3c955ac49da2e2107b67a"},
+        {QStringLiteral("é"), "3406877694691ddd1dfb0aca54681407"},
+        {QStringLiteral("Ł"), "892e100e17e1b1c24bc48b3ee1aaabe0"}};
+    for (const auto& [text, digest] : rows) {
+        EXPECT_EQ(CMD5().MD5(text), digest) << text.toStdString();
     }
 }
 

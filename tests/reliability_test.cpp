@@ -9,6 +9,8 @@
 #include "workfolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <csignal>
 #include <fcntl.h>
@@ -111,17 +113,12 @@ TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
 TEST_F(Reliability, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
 {
     writeFile(kNote, "old");
-    const pid_t child = ::fork();
-    if (child == 0) {
+    EXPECT_TRUE(childSucceeded(startChild([] {
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit{64, 64};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const StoreResult result = UpdateData(5, 12, 2007, QByteArray(1000, 'n'));
-        ::_exit(result.error.contains(QStringLiteral("File too large")) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        return UpdateData(5, 12, 2007, QByteArray(1000, 'n')).error.contains("File too large");
+    })));
     EXPECT_EQ(readFile(kNote), QByteArray("old"));
     EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
 }
@@ -203,26 +200,82 @@ TEST_F(Reliability, OutsideChangesAreKeptBesideTheNote)
 // kept the first one's text.
 TEST_F(Reliability, TwoCopiesSavingTheSameDayKeepEachOthersText)
 {
-    const QByteArray loaded("old");
+    static const QByteArray loaded("old");
     writeFile(kNote, loaded);
     int start[2];
     ASSERT_EQ(::pipe(start), 0);
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const pid_t child = startChild([&start] {
         char byte;
         ::close(start[1]);
-        ::_exit(::read(start[0], &byte, 1) == 0 && UpdateData(5, 12, 2007, "theirs", &loaded).isOk()
-                    ? 0
-                    : 1);
-    }
+        return ::read(start[0], &byte, 1) == 0 && UpdateData(5, 12, 2007, "theirs", &loaded).isOk();
+    });
     ::close(start[0]);
     ::close(start[1]); // both copies go
     ASSERT_TRUE(UpdateData(5, 12, 2007, "mine", &loaded).isOk());
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(childSucceeded(child));
     const QByteArray note = readFile(kNote);
     EXPECT_EQ(keptBeside().second, note == "mine" ? "theirs" : "mine") << note.toStdString();
+}
+
+const QByteArray kOld(96 * 1024, 'o');
+const QByteArray kNew(128 * 1024, 'n');
+
+// A child process that saves the note for ever, alternating the two texts.
+pid_t startSaving(const QByteArray& first, const QByteArray& second)
+{
+    return startChild([&first, &second] {
+        for (unsigned i = 0;; ++i) {
+            UpdateData(5, 12, 2007, (i % 2 == 0) ? first : second);
+        }
+        return false;
+    });
+}
+
+// The note is one whole text, and no other file would be read as a note.
+void expectOneWholeNote()
+{
+    const QByteArray bytes = GetData(5, 12, 2007).bytes;
+    EXPECT_TRUE(bytes == kOld || bytes == kNew) << "a note of " << bytes.size() << " bytes";
+    EXPECT_EQ(QDir(QStringLiteral("data")).entryList(QDir::Files), QStringList{"2007-12-05.txt"});
+}
+
+// SIGKILL at random moments of saving leaves the old or the new note whole.
+TEST_F(Reliability, KillDuringSavesNeverLeavesAPartialNote)
+{
+    ASSERT_TRUE(UpdateData(5, 12, 2007, kOld).isOk());
+    QRandomGenerator random(2026);
+    QElapsedTimer clock;
+    clock.start();
+    int kills = 0;
+    for (; kills < 60 && clock.elapsed() < 8000; ++kills) {
+        const pid_t child = startSaving(kOld, kNew);
+        ::usleep(useconds_t(random.bounded(200, 5000)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        expectOneWholeNote();
+    }
+    EXPECT_GE(kills, 10);
+    // The leftover lock and saving files are reused, not piled up.
+    EXPECT_LE(entries("data").size(), 3);
+    ASSERT_TRUE(UpdateData(5, 12, 2007, "after the crashes").isOk());
+    EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
+}
+
+// Two copies saving the same day for ever while a third reads: never mixed.
+TEST_F(Reliability, TwoCopiesSavingTheSameDayNeverMixTheirText)
+{
+    ASSERT_TRUE(UpdateData(5, 12, 2007, kOld).isOk());
+    const pid_t children[] = {startSaving(kOld, kOld), startSaving(kNew, kNew)};
+    QElapsedTimer clock;
+    for (clock.start(); clock.elapsed() < 1500;) {
+        expectOneWholeNote();
+    }
+    for (const pid_t child : children) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
 }
 
 } // namespace

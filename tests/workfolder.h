@@ -9,12 +9,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <numeric>
-#include <optional>
 #include <sys/resource.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // Each test runs in a fresh, empty working folder of its own, which is
@@ -72,30 +73,24 @@ inline QByteArray allBytes()
 class WithoutFilePowers
 {
 public:
-    WithoutFilePowers() : m_saved(effectiveCapabilities())
+    WithoutFilePowers()
     {
-        effectiveCapabilities(m_saved & ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH)));
+        ::syscall(SYS_capget, &m_header, m_data);
+        m_saved = m_data[0].effective;
+        m_data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        ::syscall(SYS_capset, &m_header, m_data);
     }
-    ~WithoutFilePowers() { effectiveCapabilities(m_saved); }
-    WithoutFilePowers(const WithoutFilePowers&) = delete;
-    WithoutFilePowers& operator=(const WithoutFilePowers&) = delete;
+    ~WithoutFilePowers()
+    {
+        m_data[0].effective = m_saved;
+        ::syscall(SYS_capset, &m_header, m_data);
+    }
+    Q_DISABLE_COPY_MOVE(WithoutFilePowers)
 
 private:
-    // Returns the effective set as it was; sets it when `set` is given.
-    static unsigned effectiveCapabilities(std::optional<unsigned> set = {})
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2]{};
-        ::syscall(SYS_capget, &header, data);
-        const unsigned before = data[0].effective;
-        if (set) {
-            data[0].effective = *set;
-            ::syscall(SYS_capset, &header, data);
-        }
-        return before;
-    }
-
-    unsigned m_saved;
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_data[2]{};
+    unsigned m_saved = 0;
 };
 
 // While alive, no file can grow beyond the given size: a write past it fails
@@ -111,9 +106,25 @@ public:
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    Q_DISABLE_COPY_MOVE(FileSizeLimit)
 
 private:
     rlimit m_saved{};
 };
+
+// Runs `body` in a forked child (no test macros there: its result is its exit
+// status), so that a fault or a signal's default action cannot end the tests.
+inline pid_t startChild(const std::function<bool()>& body)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(body() ? 0 : 1);
+    }
+    return child;
+}
+// Waits for the child; true when its body returned true.
+inline bool childSucceeded(pid_t child)
+{
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
