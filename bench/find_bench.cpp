@@ -87,25 +87,40 @@ bool complete(const FoundNotes&, int searched, int total)
     return searched == total;
 }
 
+// Starts a search for text and waits until `enough`; returns the seconds.
+template <typename Enough>
+double timedSearch(NoteFinder& finder, const QString& text, Enough enough)
+{
+    QElapsedTimer since;
+    since.start();
+    finder.search(text);
+    return waitFor(finder, since, enough) / 1e3;
+}
+
+// Writes the century of notes once per benchmark; false when it could not.
+bool centuryReady(benchmark::State& state, const CenturyFolder& folder)
+{
+    if (!folder.isValid()) {
+        state.SkipWithError("cannot write the notes");
+    }
+    return folder.isValid();
+}
+
 // A new finder (nothing read yet) until the first rows arrive: a word that
 // most notes hold, so the first notes read already show.
 void BM_FindFirstResults(benchmark::State& state)
 {
     needApplication();
     const CenturyFolder folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("cannot write the notes");
+    if (!centuryReady(state, folder)) {
         return;
     }
     for (auto _ : state) {
         NoteFinder finder;
-        QElapsedTimer since;
-        since.start();
-        finder.search(QStringLiteral("premium"));
         state.SetIterationTime(
-            waitFor(finder, since,
-                    [](const FoundNotes& notes, int, int) { return !notes.matches.isEmpty(); }) /
-            1e3);
+            timedSearch(finder, QStringLiteral("premium"), [](const FoundNotes& notes, int, int) {
+                return !notes.matches.isEmpty();
+            }));
         // The finder waits for its reading to end when it goes.
     }
     state.SetLabel("36,500 notes, nothing read yet");
@@ -116,22 +131,18 @@ void BM_FindAllResults(benchmark::State& state)
 {
     needApplication();
     const CenturyFolder folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("cannot write the notes");
+    if (!centuryReady(state, folder)) {
         return;
     }
     for (auto _ : state) {
         NoteFinder finder;
-        QElapsedTimer since;
-        since.start();
-        finder.search(QStringLiteral("quokka"));
         int rows = 0;
-        state.SetIterationTime(waitFor(finder, since,
-                                       [&rows](const FoundNotes& notes, int searched, int total) {
-                                           rows = int(notes.matches.size());
-                                           return searched == total;
-                                       }) /
-                               1e3);
+        state.SetIterationTime(
+            timedSearch(finder, QStringLiteral("quokka"),
+                        [&rows](const FoundNotes& notes, int searched, int total) {
+                            rows = int(notes.matches.size());
+                            return searched == total;
+                        }));
         if (rows != 1) {
             state.SkipWithError("the quokka note was not found once");
             break;
@@ -146,22 +157,16 @@ void BM_FindKeystroke(benchmark::State& state)
 {
     needApplication();
     const CenturyFolder folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("cannot write the notes");
+    if (!centuryReady(state, folder)) {
         return;
     }
     NoteFinder finder;
-    QElapsedTimer since;
-    since.start();
-    finder.search(QString());
-    waitFor(finder, since, complete);
+    timedSearch(finder, QString(), complete);
     const QString typed = QStringLiteral("the quokka visit");
     qsizetype length = 0;
     for (auto _ : state) {
         length = length % typed.size() + 1;
-        since.start();
-        finder.search(typed.left(length));
-        state.SetIterationTime(waitFor(finder, since, complete) / 1e3);
+        state.SetIterationTime(timedSearch(finder, typed.left(length), complete));
     }
     state.SetLabel("36,500 notes in memory, 1 to 16 letters");
 }
@@ -171,8 +176,7 @@ void BM_FindKeystroke(benchmark::State& state)
 void BM_FindCheckFiles(benchmark::State& state)
 {
     const CenturyFolder folder;
-    if (!folder.isValid()) {
-        state.SkipWithError("cannot write the notes");
+    if (!centuryReady(state, folder)) {
         return;
     }
     NoteIndex index;
