@@ -29,10 +29,18 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     if (!m_loaded || day == 0 || !box->isEditable() || !box->isEdited()) {
         return true;
     }
+    // A failure on screen is resolved once no box holds unsaved text.
+    auto takeBackResolvedWarning = [this] {
+        if (m_saveWarningShown && !hasUnsavedNotes()) {
+            m_saveWarningShown = false;
+            m_services.dismissWarning();
+        }
+    };
     const QString text = box->noteText();
     // Typed and taken back: the file may have changed outside meanwhile.
     if (box->isLoadedText(text)) {
         box->markSaved(text);
+        takeBackResolvedWarning();
         return true;
     }
     const QByteArray bytes = storedBytes(text);
@@ -50,6 +58,7 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     }
     box->markSaved(text, bytes);
     m_watch->saved(Index);
+    takeBackResolvedWarning();
     if (!result.keptFile.isEmpty()) {
         m_services.warn(QStringLiteral("The note of %1 was changed by another program while you "
                                        "were editing it. Your text is saved as the note; the "
@@ -70,10 +79,6 @@ bool Form1::saveNotes()
         if (Text1[std::size_t(i)]->isEdited()) {
             allSaved = UpdateDay(i, M, y) && allSaved;
         }
-    }
-    if (allSaved && m_saveWarningShown) {
-        m_saveWarningShown = false;
-        m_services.dismissWarning();
     }
     return allSaved;
 }
@@ -102,10 +107,7 @@ void Form1::Text1_GotFocus(Int16 Index)
 
 void Form1::Text1_LostFocus(Int16 Index)
 {
-    if (UpdateDay(Index, M, y) && m_saveWarningShown && !hasUnsavedNotes()) {
-        m_saveWarningShown = false;
-        m_services.dismissWarning();
-    }
+    UpdateDay(Index, M, y);
     EditIndex = 0;
     EditDay = 0;
     setDayButtonHighlight(Index, false);
