@@ -23,7 +23,6 @@ TEST_F(Navigation, SavesTheNoteThenShowsTheMonth)
     } steps[] = {
         {{2007, 12, 5}, "Command1", "January-2008", 31},
         {{2008, 1, 5}, "Command2", "December-2007", 31},
-        {{2099, 12, 5}, "Command1", "January-2100", 31},
         {{1900, 6, 5}, "Command10", "June-1900", 30},
         {{2099, 6, 5}, "Command11", "June-2099", 30},
         {{1899, 6, 5}, "Command10", "June-1898", 30},
@@ -33,8 +32,6 @@ TEST_F(Navigation, SavesTheNoteThenShowsTheMonth)
         {{32767, 12, 5}, "Command1", "December-32767", 31},
         {{-32768, 1, 5}, "Command2", "January--32768", 31},
         {{2007, 12, 5}, "Ctrl+PgDown", "January-2008", 31},
-        {{2007, 12, 5}, "Ctrl+PgUp", "November-2007", 30},
-        {{2007, 12, 5}, "Ctrl+Shift+PgDown", "December-2008", 31},
         {{2007, 12, 5}, "Ctrl+Shift+PgUp", "December-2006", 31},
     };
     for (const auto& s : steps) {

@@ -39,18 +39,6 @@ TEST(NoteText, ReadsAndWritesByTheRule)
     }
 }
 
-TEST(TooLargeToEdit, BeyondEitherLimit)
-{
-    const QByteArray longestLine(kLongestEditableLine, 'x');
-    const std::pair<QByteArray, bool> rows[] = {{longestLine + "\r\n" + longestLine, false},
-                                                {"a\r" + longestLine + "x", true},
-                                                {QByteArray(kLargestEditableNote, '\n'), false},
-                                                {QByteArray(kLargestEditableNote + 1, '\n'), true}};
-    for (const auto& [bytes, tooLarge] : rows) {
-        EXPECT_EQ(isTooLargeToEdit(bytes), tooLarge) << bytes.size() << " bytes";
-    }
-}
-
 // The test suite of RFC 1321, and two texts that show which bytes are
 // digested: those the note store writes (Windows-1252 é, UTF-8 Ł).
 TEST(CMD5, DigestsTheNoteBytes)

@@ -91,7 +91,6 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
 }
 
 std::optional<FileSizeLimit> g_small;
-std::optional<WithoutFilePowers> g_unprivileged;
 
 // Each fault keeps the old note byte for byte and the typed text in its box,
 // names the date and the reason once, keeps the month, the report and the
@@ -110,20 +109,6 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
              writeFile(QStringLiteral("data"), "blocks the folder");
          },
          [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
-        {[] {
-             QFile::remove(kNote5);
-             QDir().mkpath(kNote5 + QStringLiteral("/inside"));
-         },
-         [] { QDir(kNote5).removeRecursively(); }, "not a regular file"},
-        {[] {
-             ::chmod("data", 0500);
-             g_unprivileged.emplace();
-         },
-         [] {
-             g_unprivileged.reset();
-             ::chmod("data", 0700);
-         },
-         "Permission denied"},
     };
     const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
     for (const auto& fault : faults) {

@@ -13,16 +13,16 @@ namespace {
 
 TEST(RunMode, OnlyTheExactSingleArgumentSelectsReminders)
 {
-    const std::vector<std::vector<const char*>> rows = {{"plandeck"},
-                                                        {"plandeck", "Remind"},
-                                                        {"plandeck", "remind "},
-                                                        {"plandeck", "remind", "again"}};
-    for (const auto& arguments : rows) {
-        EXPECT_EQ(runModeFromArguments(int(arguments.size()), arguments.data()), RunMode::Normal)
+    const std::pair<std::vector<const char*>, RunMode> rows[] = {
+        {{"plandeck", "remind"}, RunMode::Remind},
+        {{"plandeck"}, RunMode::Normal},
+        {{"plandeck", "Remind"}, RunMode::Normal},
+        {{"plandeck", "remind "}, RunMode::Normal},
+        {{"plandeck", "remind", "x"}, RunMode::Normal}};
+    for (const auto& [arguments, mode] : rows) {
+        EXPECT_EQ(runModeFromArguments(int(arguments.size()), arguments.data()), mode)
             << arguments.back();
     }
-    const char* remind[] = {"plandeck", "remind"};
-    EXPECT_EQ(runModeFromArguments(2, remind), RunMode::Remind);
 }
 
 using NothingToRemind = WorkFolderTest;

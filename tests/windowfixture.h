@@ -39,7 +39,7 @@ public:
         };
         s.warn = [this](const QString& text) { warnings.append(text); };
         s.dismissWarning = [this] { ++dismissals; };
-        s.confirm = [this](const QString&) { return ++confirmations, confirmAnswer; };
+        s.confirm = [this](const QString&) { return ++confirmations, false; };
         s.openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; };
         return s;
     }
@@ -144,6 +144,5 @@ public:
     int dismissals = 0;
     QList<QUrl> opened;
     bool openSucceeds = true;
-    bool confirmAnswer = false;
     int confirmations = 0;
 };
