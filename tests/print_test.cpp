@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTest>
 

@@ -3,7 +3,6 @@
 #include "core/search/notesearch.h"
 #include "workfolder.h"
 
-#include <QDir>
 #include <sys/stat.h>
 
 using namespace plandeck;
