@@ -77,6 +77,16 @@ TEST_F(NotesOfBothEncodings, ReadRightSideBySide)
                          "&#26481; &#128512;</body></html>"));
     EXPECT_EQ(reminderDigest(5, 12, 2007),
               QStringLiteral("café & €\r\n\r\nLast year on this day:\r\nŁódź & 東 😀"));
+    // Cut inside a character at the reminder's and the report's bounds, a
+    // long UTF-8 note still reads as UTF-8.
+    const QByteArray letters = "x" + QByteArray("\xC5\x81").repeated(2 * 1024 * 1024 + 5);
+    ASSERT_TRUE(UpdateData(7, 1, 2008, letters).isOk());
+    EXPECT_EQ(reminderDigest(7, 1, 2008),
+              "x" + QStringLiteral("Ł").repeated(8191) +
+                  "\r\n(This note has 4194315 bytes in all; the rest is not shown here.)");
+    EXPECT_TRUE(buildReport(1, 2008).html.contains(
+        "Monday</b><br>x" + QByteArray("&#321;").repeated(2 * 1024 * 1024 - 1) +
+        "<br>(This note has 4194315 bytes in all; the rest is left out of this report.)"));
 }
 
 } // namespace

@@ -133,6 +133,20 @@ QByteArray noteBytes(QStringView text)
     return encode(text, false);
 }
 
+QByteArrayView withoutCutSequence(QByteArrayView firstBytes)
+{
+    // Back over at most three continuation bytes to the byte that starts the
+    // last sequence; cut it off when it announces more bytes than follow.
+    for (qsizetype back = 1; back <= std::min<qsizetype>(4, firstBytes.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(firstBytes[firstBytes.size() - back]);
+        if ((byte & 0xC0) != 0x80) {
+            const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return length > back ? firstBytes.chopped(back) : firstBytes;
+        }
+    }
+    return firstBytes;
+}
+
 QString displayText(QByteArrayView bytes)
 {
     QString text = noteText(bytes);

@@ -29,6 +29,11 @@ QString noteText(QByteArrayView bytes);
 bool isWindows1252Note(QByteArrayView bytes);
 QByteArray noteBytes(QStringView text);
 
+// The first bytes of a longer note, without the start of a UTF-8 sequence
+// that the cut left incomplete: the rest then reads by the same rule as the
+// whole note, where that start would turn a UTF-8 note into Windows-1252.
+QByteArrayView withoutCutSequence(QByteArrayView firstBytes);
+
 // How a note box shows stored bytes: every CR LF, lone CR and lone LF becomes
 // one line break '\n'.
 QString displayText(QByteArrayView bytes);

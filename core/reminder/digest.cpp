@@ -57,7 +57,8 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
             digest += headingOf(day, month, Int16(k), year) +
                       QStringLiteral("(This note could not be read. %1)").arg(note.error);
         } else if (!note.bytes.isEmpty()) {
-            digest += headingOf(day, month, Int16(k), year) + noteText(note.bytes);
+            digest += headingOf(day, month, Int16(k), year) +
+                      noteText(note.complete ? note.bytes : withoutCutSequence(note.bytes));
             if (!note.complete) {
                 // A cut between CR and LF would leave a lone CR.
                 if (digest.endsWith(QLatin1Char('\r'))) {

@@ -124,7 +124,7 @@ namespace {
 
 // Appends the escaped note until its HTML reaches kReportNoteHtmlBytes (by at
 // most one slice more); returns how many bytes of the note went in.
-qsizetype appendEscapedWithin(QByteArray& html, const QByteArray& note)
+qsizetype appendEscapedWithin(QByteArray& html, QByteArrayView note)
 {
     // The note goes in slices, each escaped as a note of its own; that gives
     // the same bytes as long as no slice ends inside a pair of blanks or a
@@ -137,7 +137,7 @@ qsizetype appendEscapedWithin(QByteArray& html, const QByteArray& note)
         while (end < note.size() && (note[end - 1] == ' ' || note[end - 1] == '\r')) {
             ++end;
         }
-        appendEscapedNote(html, QByteArrayView(note).sliced(done, end - done));
+        appendEscapedNote(html, note.sliced(done, end - done));
         done = end;
     }
     return done;
@@ -174,12 +174,14 @@ ReportPage buildReport(Int16 month, Int16 year)
             // Escaping grows a typical note by less than half.
             page.html.reserve(page.html.size() + note.bytes.size() * 3 / 2 + 64);
             page.html += reportHeading(d, month, year);
+            const QByteArrayView bytes =
+                note.complete ? QByteArrayView(note.bytes) : withoutCutSequence(note.bytes);
             // A Windows-1252 note's bytes are already one per character.
-            qsizetype shown = note.bytes.size();
-            if (isWindows1252Note(note.bytes)) {
-                shown = appendEscapedWithin(page.html, note.bytes);
+            qsizetype shown = bytes.size();
+            if (isWindows1252Note(bytes)) {
+                shown = appendEscapedWithin(page.html, bytes);
             } else {
-                appendPageText(page.html, noteText(note.bytes), true);
+                appendPageText(page.html, noteText(bytes), true);
             }
             if (shown < note.fileSize) {
                 page.html += "<br>(This note has " + QByteArray::number(note.fileSize) +
