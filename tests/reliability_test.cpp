@@ -124,8 +124,9 @@ TEST_F(Reliability, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram)
 }
 
 // The reminder shows at most 16 KiB of a note, the report at most 4 MiB (its
-// HTML bounded even when every byte grows into an entity), each then the
-// note's size; a 2 GiB note is read only up to the bound.
+// HTML bounded even when every byte grows into an entity, in either
+// encoding), each then the note's size; a 2 GiB note is read only up to the
+// bound.
 TEST_F(Reliability, NoNoteIsTooLarge)
 {
     const QByteArray whole(16 * 1024, 'w'), huge(1024 * 1024, 'h');
@@ -138,6 +139,7 @@ TEST_F(Reliability, NoNoteIsTooLarge)
     EXPECT_LT(digest.size(), 2 * whole.size() + 200);
     const std::pair<QByteArray, qsizetype> rows[] = {
         {QByteArray(4 * 1024 * 1024 + 5, 'x'), 4 * 1024 * 1024 + 200},
+        {"\xC5\x81" + QByteArray(4 * 1024 * 1024 - 2, '\t'), 20 * 1024 * 1024},
         {QByteArray(4 * 1024 * 1024, '\t'), 20 * 1024 * 1024}};
     for (const auto& [note, largestHtml] : rows) {
         writeFile(kNote, note);

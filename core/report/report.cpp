@@ -122,25 +122,36 @@ void appendEscapedNote(QByteArray& html, QByteArrayView note)
 
 namespace {
 
-// Appends the escaped note until its HTML reaches kReportNoteHtmlBytes (by at
-// most one slice more); returns how many bytes of the note went in.
-qsizetype appendEscapedWithin(QByteArray& html, QByteArrayView note)
+// Where a slice of a note may end: not between the two blanks or the CR LF
+// that the escaping replaces as a pair, nor between the halves of a
+// surrogate pair.
+bool maySliceAfter(char c)
 {
-    // The note goes in slices, each escaped as a note of its own; that gives
-    // the same bytes as long as no slice ends inside a pair of blanks or a
-    // CR LF, so a slice never ends on a blank or CR.
+    return c != ' ' && c != '\r';
+}
+bool maySliceAfter(QChar c)
+{
+    return c != u' ' && c != u'\r' && !c.isHighSurrogate();
+}
+
+// Appends a note in slices, each escaped as a note of its own, until its
+// HTML reaches kReportNoteHtmlBytes (by at most one slice more); true when
+// all of it went in. Slices give the same bytes as the whole note would.
+template <class Note, class AppendSlice>
+bool appendWithin(QByteArray& html, Note note, AppendSlice appendSlice)
+{
     constexpr qsizetype kSlice = 64 * 1024;
     const qsizetype start = html.size();
     qsizetype done = 0;
     while (done < note.size() && html.size() - start < kReportNoteHtmlBytes) {
         qsizetype end = std::min(note.size(), done + kSlice);
-        while (end < note.size() && (note[end - 1] == ' ' || note[end - 1] == '\r')) {
+        while (end < note.size() && !maySliceAfter(note[end - 1])) {
             ++end;
         }
-        appendEscapedNote(html, note.sliced(done, end - done));
+        appendSlice(html, note.sliced(done, end - done));
         done = end;
     }
-    return done;
+    return done == note.size();
 }
 
 } // namespace
@@ -177,13 +188,18 @@ ReportPage buildReport(Int16 month, Int16 year)
             const QByteArrayView bytes =
                 note.complete ? QByteArrayView(note.bytes) : withoutCutSequence(note.bytes);
             // A Windows-1252 note's bytes are already one per character.
-            qsizetype shown = bytes.size();
+            bool whole = true;
             if (isWindows1252Note(bytes)) {
-                shown = appendEscapedWithin(page.html, bytes);
+                whole = appendWithin(page.html, bytes, [](QByteArray& html, QByteArrayView slice) {
+                    appendEscapedNote(html, slice);
+                });
             } else {
-                appendPageText(page.html, noteText(bytes), true);
+                const QString text = noteText(bytes);
+                whole = appendWithin(
+                    page.html, QStringView(text),
+                    [](QByteArray& html, QStringView slice) { appendPageText(html, slice, true); });
             }
-            if (shown < note.fileSize) {
+            if (!whole || !note.complete) {
                 page.html += "<br>(This note has " + QByteArray::number(note.fileSize) +
                              " bytes in all; the rest is left out of this report.)";
             }
