@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QtCore/qstringalgorithms.h>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -32,48 +33,36 @@ QString fromWindows1252(QByteArrayView bytes)
     return text;
 }
 
-// What encoding a text needs to know first: whether it is all ASCII, and how
-// many line breaks it has, so that the buffer can be sized exactly. One pass
-// that the compiler vectorises, where QtPrivate::isAscii and count() would
-// take a pass each (count() one character at a time); the breaks are counted
-// in 16 bits a chunk at a time, so that eight characters go into each step.
-struct Survey
+// The number of '\n' in the text. Counted in 16 bits a chunk at a time, so
+// that the compiler vectorises the count eight characters a step; count()
+// in Qt 6.4 takes one character at a time.
+qsizetype lineBreaksIn(QStringView text)
 {
-    bool ascii = true;
     qsizetype lineBreaks = 0;
-};
-
-Survey survey(QStringView text)
-{
-    Survey found;
-    char16_t allBits = 0;
     while (!text.isEmpty()) {
         const QStringView chunk = text.first(std::min<qsizetype>(text.size(), 0xFFFF));
-        char16_t lineBreaks = 0;
+        char16_t inChunk = 0;
         for (const QChar c : chunk) {
-            allBits |= c.unicode();
-            lineBreaks += c == u'\n';
+            inChunk += c == u'\n';
         }
-        found.lineBreaks += lineBreaks;
+        lineBreaks += inChunk;
         text = text.sliced(chunk.size());
     }
-    found.ascii = allBits < 0x80;
-    return found;
+    return lineBreaks;
 }
 
 // The text, which has a character outside ASCII, in Windows-1252, with each
-// '\n' as CR LF when crLfs (the text's count of '\n') is not 0. Nothing when a
-// character has no byte (the walk stops there) or when the bytes would not
-// read back as Windows-1252.
-std::optional<QByteArray> windows1252Bytes(QStringView text, qsizetype crLfs)
+// '\n' as CR LF when asked. Nothing when a character has no byte (the walk
+// stops there) or when the bytes would not read back as Windows-1252.
+std::optional<QByteArray> windows1252Bytes(QStringView text, bool crLf)
 {
-    // A byte for each character and one for each CR: the exact size.
-    QByteArray bytes(text.size() + crLfs, Qt::Uninitialized);
-    char* out = bytes.data();
+    QByteArray bytes(crLf ? 2 * text.size() : text.size(), Qt::Uninitialized);
+    char* const begin = bytes.data();
+    char* out = begin;
     for (const QChar c : text) {
         const char16_t unit = c.unicode();
         if (unit < 0x80) {
-            if (unit == u'\n' && crLfs > 0) {
+            if (unit == u'\n' && crLf) {
                 *out++ = '\r';
             }
             *out++ = char(unit);
@@ -85,9 +74,11 @@ std::optional<QByteArray> windows1252Bytes(QStringView text, qsizetype crLfs)
         }
         *out++ = char(byte);
     }
-    if (!isWindows1252Note(bytes)) {
+    if (!isWindows1252Note(QByteArrayView(begin, out))) {
         return std::nullopt;
     }
+    bytes.truncate(out - begin);
+    bytes.squeeze();
     return bytes;
 }
 
@@ -121,14 +112,13 @@ QByteArray utf8Bytes(QStringView text, bool crLf, qsizetype capacity)
 
 QByteArray encode(QStringView text, bool crLf)
 {
-    const Survey found = survey(text);
-    const qsizetype crLfs = crLf ? found.lineBreaks : 0;
-    // ASCII is the same bytes in Windows-1252 and UTF-8; the UTF-8 encoder
-    // is the faster of the two, and the size is known.
-    if (found.ascii) {
-        return utf8Bytes(text, crLf, text.size() + crLfs);
+    // ASCII is the same bytes in Windows-1252 and UTF-8; Qt's UTF-8 encoder
+    // is the faster of the two, and with the line breaks counted the buffer
+    // has the exact size.
+    if (QtPrivate::isAscii(text)) {
+        return utf8Bytes(text, crLf, text.size() + (crLf ? lineBreaksIn(text) : 0));
     }
-    if (std::optional<QByteArray> bytes = windows1252Bytes(text, crLfs)) {
+    if (std::optional<QByteArray> bytes = windows1252Bytes(text, crLf)) {
         return *std::move(bytes);
     }
     // A UTF-16 unit gives at most three bytes, a '\n' two; the mark three.
