@@ -1,7 +1,7 @@
 #include "bench/benchsupport.h"
 
-#include "core/notes/notetext.h"
 #include "core/notes/notefilename.h"
+#include "core/notes/notetext.h"
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 
@@ -122,6 +122,12 @@ void runNoteBytes(benchmark::State& state, const QString& text)
     }
 }
 
+void BM_LargeAsciiNoteBytes(benchmark::State& state)
+{
+    runNoteBytes(state, boxText(4 * 1024 * 1024, u"x"));
+    state.SetLabel("4 MiB, ASCII");
+}
+
 void BM_LargeNoteBytes(benchmark::State& state)
 {
     runNoteBytes(state, boxText(4 * 1024 * 1024, u"\u00e9\u00fc\u20ac\u00df"));
@@ -145,6 +151,7 @@ void BM_SmallNoteBytes(benchmark::State& state)
 BENCHMARK(BM_DigestNoNote)->Apply(configure);
 BENCHMARK(BM_DigestEveryYear)->Apply(configure);
 BENCHMARK(BM_Report)->Apply(configure);
+BENCHMARK(BM_LargeAsciiNoteBytes)->Apply(configure);
 BENCHMARK(BM_LargeNoteBytes)->Apply(configure);
 BENCHMARK(BM_LargeUnicodeNoteBytes)->Apply(configure);
 BENCHMARK(BM_SmallNoteBytes)->Apply(configure);

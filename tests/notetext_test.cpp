@@ -17,7 +17,7 @@ TEST(NoteText, ReadsAndWritesByTheRule)
 {
     const std::tuple<QByteArray, QString, QByteArray> rows[] = {
         {"plain\r\nnote\rb\nc", QStringLiteral("plain\nnote\nb\nc"), "plain\r\nnote\r\nb\r\nc"},
-        {"caf\xE9 \x80 \x9F", QStringLiteral("café € Ÿ"), {}},
+        {"caf\xE9\r\n\x80 \x9F", QStringLiteral("café\n€ Ÿ"), {}},
         // Bytes without a Windows character stand for the C1 control of the same number.
         {"\x81\x8D\x8F\x90\x9D", QStringLiteral("\u0081\u008D\u008F\u0090\u009D"), {}},
         {"\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93\n", QStringLiteral("Łódź ✓\n"),

@@ -113,11 +113,12 @@ QString NoteBox::noteText() const
 {
     // toPlainText() would turn no-break spaces into spaces.
     QString text = document()->toRawText();
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-            c = QLatin1Char('\n');
-        }
-    }
+    // Lines end in paragraph separators, or line separators after Shift+Enter.
+    // Written as a select that the compiler vectorises, not as a branch per
+    // character: the text can be megabytes.
+    std::transform(text.begin(), text.end(), text.begin(), [](QChar c) {
+        return c == QChar::ParagraphSeparator || c == QChar::LineSeparator ? QChar(u'\n') : c;
+    });
     return text;
 }
 

@@ -39,7 +39,7 @@ QByteArrayView withoutCutSequence(QByteArrayView firstBytes);
 QString displayText(QByteArrayView bytes);
 
 // How a note box's text is stored: each '\n' as CR LF, encoded as noteBytes()
-// does, in one pass over the text.
+// does, without first making a copy of the text with CR LF in it.
 QByteArray storedBytes(QStringView boxText);
 
 // The Windows-1252 byte of a character, or -1 when the code page has none.
