@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace plandeck;
@@ -102,28 +101,6 @@ TEST_F(Desktop, AltKeysGoFromDayToDaySavingFirst)
         EXPECT_EQ(readFile(QString::asprintf("data/2007-12-%02d.txt", edited)), edited ? "n" : "");
         EXPECT_EQ(caption(*form), monthCaption(to.month(), to.year()));
         EXPECT_EQ(form->focusWidget(), boxOf(*form, to.day()));
-    }
-}
-
-// Escape closes the reminder; Enter presses its default button ("Bring up"),
-// or the button that has the focus.
-TEST_F(Desktop, ReminderEscapeClosesAndEnterPressesTheDefaultButton)
-{
-    const std::tuple<const char*, Qt::Key, bool> rows[] = {{"Text1", Qt::Key_Escape, false},
-                                                           {"Text1", Qt::Key_Return, true},
-                                                           {"Text1", Qt::Key_Enter, true},
-                                                           {"Command2", Qt::Key_Return, false}};
-    for (const auto& [focusName, key, bringsUp] : rows) {
-        Form3 reminder;
-        showAndActivate(reminder);
-        QSignalSpy bringUp(&reminder, &Form3::bringUpRequested);
-        QSignalSpy closed(&reminder, &Form3::closed);
-        QWidget* focus = child<QWidget>(reminder, QLatin1String(focusName));
-        focus->setFocus();
-        QTest::keyClick(focus, key);
-        EXPECT_EQ(std::pair(bringUp.count(), closed.count()),
-                  (std::pair<qsizetype, qsizetype>(bringsUp, !bringsUp)))
-            << focusName << ' ' << key;
     }
 }
 

@@ -44,9 +44,19 @@ void clickInReminder(const char* button)
 {
     WindowTest::click(*WindowTest::topLevel(QStringLiteral("Form3")), QLatin1String(button));
 }
+// A key pressed where the focus is on that control of the reminder.
+void pressInReminder(const char* focus, Qt::Key key)
+{
+    QWidget* reminder = WindowTest::topLevel(QStringLiteral("Form3"));
+    WindowTest::showAndActivate(*reminder);
+    QWidget* control = WindowTest::child<QWidget>(*reminder, QLatin1String(focus));
+    control->setFocus();
+    QTest::keyClick(control, key);
+}
 
 // However the program ends, it ends once, closes every window and removes
-// the reports of the session.
+// the reports of the session. In the reminder, Escape closes it and Enter
+// presses the button that has the focus, else the default ("Bring up").
 TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
 {
     const struct
@@ -61,9 +71,13 @@ TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
              EXPECT_TRUE(form.close());
          }},
         {"reminder closed", RunMode::Remind, [](Form1&) { clickInReminder("Command2"); }},
-        {"reminder brought up, then the main window closed", RunMode::Remind,
+        {"reminder closed by Escape", RunMode::Remind,
+         [](Form1&) { pressInReminder("Text1", Qt::Key_Escape); }},
+        {"Enter on Close closes the reminder", RunMode::Remind,
+         [](Form1&) { pressInReminder("Command2", Qt::Key_Return); }},
+        {"reminder brought up by its default button, then the main window closed", RunMode::Remind,
          [](Form1& form) {
-             clickInReminder("Command1");
+             pressInReminder("Text1", Qt::Key_Enter);
              EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
              EXPECT_EQ(caption(form), QStringLiteral("December-2007"));
              EXPECT_TRUE(boxOf(form, 31)->isVisible());
