@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QScrollBar>
 #include <QTest>
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
+#include <unistd.h>
 
 // Notes changed by another program while their month is shown, and notes too
 // large to lay out at once: what the main window shows, and what it saves.
@@ -151,6 +154,27 @@ TEST_F(Outside, ALargeNotesPreviewIsNeverSaved)
     typeInto(*form, 6, QStringLiteral("z"));
     form->close();
     EXPECT_EQ(readFile(kNote), note + 'z');
+}
+
+// A large note's timer save is written by a worker thread while typing goes
+// on: here another copy holds the note's lock until a key has been typed.
+// That key is saved by the next save, not taken for saved by the first.
+TEST_F(Outside, ALargeNoteSavesInTheBackgroundAndKeepsWhatIsTypedMeanwhile)
+{
+    const QByteArray note = largeNote(kPreviewBytes * 3);
+    writeFile(kNote, note);
+    const auto form = openForm();
+    typeInto(*form, 6, QStringLiteral("a"));
+    const int lock = ::open("data/.2007-12-06.txt.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    tick(*form);
+    QTest::keyClick(boxOf(*form, 6), 'b');
+    EXPECT_EQ(readFile(kNote), note);
+    ::close(lock);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(kNote) == note + 'a'; }, 5000));
+    form->close();
+    EXPECT_EQ(readFile(kNote), note + "ab");
+    EXPECT_TRUE(warnings.isEmpty());
 }
 
 } // namespace

@@ -93,6 +93,7 @@ Form1::Form1(Services services, QWidget* parent)
     createControls();
     createGrid();
     m_watch = new NoteWatch(Text1, this);
+    connect(&m_backgroundSave, &QFutureWatcherBase::finished, this, &Form1::finishBackgroundSave);
     createShortcuts();
     createDayKeys();
     installAccessibleWindows();
@@ -100,10 +101,12 @@ Form1::Form1(Services services, QWidget* parent)
 
 Form1::~Form1()
 {
-    // Boxes going away must not save into a half-destroyed window.
+    // Boxes going away must not save into a half-destroyed window; a save
+    // on its way is written to the end.
     for (NoteBox* box : Text1) {
         disconnect(box, nullptr, this, nullptr);
     }
+    m_backgroundSave.waitForFinished();
 }
 
 void Form1::createControls()

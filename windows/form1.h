@@ -2,13 +2,16 @@
 
 #include "core/calendar/calendar.h"
 #include "core/layout/formlayout.h"
+#include "core/notes/notestore.h"
 #include "startup/frontdoor.h"
 #include "windows/services.h"
 
+#include <QFutureWatcher>
 #include <QRandomGenerator>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -75,7 +78,30 @@ private:
 
     void ShowMonth(Int16 month, Int16 year);
     void Form_Resize();
-    bool UpdateDay(Int16 Index, Int16 month, Int16 year);
+    // Where a save's conversion and writing run: at once, or for the large
+    // note being typed into at a timer tick, on a worker thread.
+    enum class SaveOn { UiThread, Worker };
+    bool UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on = SaveOn::UiThread);
+    bool saveNotes(SaveOn on);
+    // The text of one box on its way to its file.
+    struct PendingSave
+    {
+        Int16 index, day, month, year;
+        QString text;
+        quint64 changeCount; // the box's, when the text was taken
+    };
+    struct StoredText
+    {
+        QByteArray bytes;
+        StoreResult result;
+    };
+    // A save's own work, which needs no window: the text's bytes and the store.
+    static StoredText storeText(Int16 day, Int16 month, Int16 year, const QString& text,
+                                const QByteArray& loaded);
+    // Waits for a save on the worker thread, if any, and takes in its result.
+    void finishBackgroundSave();
+    bool takeInSave(const PendingSave& save, const StoredText& stored);
+    void takeBackResolvedWarning();
     bool Form_Unload(bool askBeforeDiscarding);
 
     void Text1_GotFocus(Int16 Index);
@@ -97,7 +123,7 @@ private:
     void colourCell(Int16 index, Int16 day, Int16 month, Int16 year);
     // Typed text that has not reached its file yet: a save failed. The month
     // does not change while there is any.
-    bool hasUnsavedNotes() const;
+    bool hasUnsavedNotes();
     // Shows another month in the grid; the cell being edited keeps the focus.
     void changeMonth(Int16 month, Int16 year);
     void stepMonth(int delta);
@@ -151,6 +177,10 @@ private:
     bool m_filled = false;
     // A save failure is on screen; it is taken back once every note is saved.
     bool m_saveWarningShown = false;
+    // A large note's timer save on the worker thread: every other save, and
+    // everything that reads the notes, waits for it to finish first.
+    std::optional<PendingSave> m_pendingSave;
+    QFutureWatcher<StoredText> m_backgroundSave;
     // Loads the shown month's notes and follows their files.
     NoteWatch* m_watch = nullptr;
     std::unique_ptr<Form3> m_form3;

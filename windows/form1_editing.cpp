@@ -14,12 +14,27 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QtConcurrentRun>
 #include <algorithm>
+#include <utility>
 
 namespace plandeck {
 
-bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
+Form1::StoredText Form1::storeText(Int16 day, Int16 month, Int16 year, const QString& text,
+                                   const QByteArray& loaded)
 {
+    // Bytes someone else wrote since the box loaded the note are kept beside
+    // it by the store, never replaced unseen.
+    QByteArray bytes = storedBytes(text);
+    StoreResult result = bytes.isEmpty() ? DeleteData(day, month, year, &loaded)
+                                         : UpdateData(day, month, year, bytes, &loaded);
+    return {std::move(bytes), std::move(result)};
+}
+
+bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on)
+{
+    // The saves of a note reach its file in the order they were made.
+    finishBackgroundSave();
     const Int16 day = GetDay(Index, month, year);
     NoteBox* box = Text1[std::size_t(Index)];
     // Nothing to save for a cell without a day, for a note kept as it is
@@ -29,13 +44,6 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
     if (!m_loaded || day == 0 || !box->isEditable() || !box->isEdited()) {
         return true;
     }
-    // A failure on screen is resolved once no box holds unsaved text.
-    auto takeBackResolvedWarning = [this] {
-        if (m_saveWarningShown && !hasUnsavedNotes()) {
-            m_saveWarningShown = false;
-            m_services.dismissWarning();
-        }
-    };
     const QString text = box->noteText();
     // Typed and taken back: the file may have changed outside meanwhile.
     if (box->isLoadedText(text)) {
@@ -43,48 +51,81 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year)
         takeBackResolvedWarning();
         return true;
     }
-    const QByteArray bytes = storedBytes(text);
-    // Bytes someone else wrote since the box loaded the note are kept beside
-    // it by the store, never replaced unseen.
-    const QByteArray& loaded = box->loadedBytes();
-    const StoreResult result = bytes.isEmpty() ? DeleteData(day, month, year, &loaded)
-                                               : UpdateData(day, month, year, bytes, &loaded);
+    const PendingSave save{Index, day, month, year, text, box->changeCount()};
+    // Converting and writing megabytes would hold up the typing; the box
+    // stays edited until the save is taken in, so nothing reloads it.
+    if (on == SaveOn::Worker && text.size() > kPreviewBytes && box->hasFocus()) {
+        m_pendingSave = save;
+        m_backgroundSave.setFuture(
+            QtConcurrent::run(&Form1::storeText, day, month, year, text, box->loadedBytes()));
+        return true;
+    }
+    return takeInSave(save, storeText(day, month, year, text, box->loadedBytes()));
+}
+
+void Form1::finishBackgroundSave()
+{
+    if (m_pendingSave) {
+        const PendingSave save = *std::exchange(m_pendingSave, std::nullopt);
+        takeInSave(save, m_backgroundSave.result());
+    }
+}
+
+bool Form1::takeInSave(const PendingSave& save, const StoredText& stored)
+{
+    const StoreResult& result = stored.result;
+    const QString heading = dayHeading(save.day, save.month, save.year);
     if (!result.isOk()) {
         m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
                                        "in its box and is saved again at the next chance.")
-                            .arg(dayHeading(day, month, year), result.error));
+                            .arg(heading, result.error));
         m_saveWarningShown = true;
         return false;
     }
-    box->markSaved(text, bytes);
-    m_watch->saved(Index);
+    Text1[std::size_t(save.index)]->markSaved(save.text, stored.bytes, save.changeCount);
+    m_watch->saved(save.index);
     takeBackResolvedWarning();
     if (!result.keptFile.isEmpty()) {
         m_services.warn(QStringLiteral("The note of %1 was changed by another program while you "
                                        "were editing it. Your text is saved as the note; the "
                                        "other text is kept in %2.")
-                            .arg(dayHeading(day, month, year), result.keptFile));
+                            .arg(heading, result.keptFile));
         // This message replaced any earlier failure's; no later success takes it back.
         m_saveWarningShown = false;
     }
     return true;
 }
 
+void Form1::takeBackResolvedWarning()
+{
+    // A failure on screen is resolved once no box holds unsaved text.
+    if (m_saveWarningShown && !hasUnsavedNotes()) {
+        m_saveWarningShown = false;
+        m_services.dismissWarning();
+    }
+}
+
 bool Form1::saveNotes()
+{
+    return saveNotes(SaveOn::UiThread);
+}
+
+bool Form1::saveNotes(SaveOn on)
 {
     // The box being edited, and any box whose save failed earlier: a box
     // counts as edited until its text is saved.
     bool allSaved = true;
     for (Int16 i = 1; i <= kGridCells; ++i) {
         if (Text1[std::size_t(i)]->isEdited()) {
-            allSaved = UpdateDay(i, M, y) && allSaved;
+            allSaved = UpdateDay(i, M, y, on) && allSaved;
         }
     }
     return allSaved;
 }
 
-bool Form1::hasUnsavedNotes() const
+bool Form1::hasUnsavedNotes()
 {
+    finishBackgroundSave();
     return std::any_of(Text1.begin() + 1, Text1.end(),
                        [](const NoteBox* box) { return box->isEdited(); });
 }
@@ -115,7 +156,7 @@ void Form1::Text1_LostFocus(Int16 Index)
 
 void Form1::Timer1_Timer()
 {
-    saveNotes();
+    saveNotes(SaveOn::Worker);
 }
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)

@@ -14,6 +14,7 @@ NoteBox::NoteBox(int index, QWidget* parent) : QPlainTextEdit(parent), m_index(i
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { ++m_changeCount; });
 }
 
 bool NoteBox::isEdited() const
@@ -128,10 +129,13 @@ void NoteBox::markSaved(const QString& text)
     document()->setModified(false);
 }
 
-void NoteBox::markSaved(const QString& text, const QByteArray& bytes)
+void NoteBox::markSaved(const QString& text, const QByteArray& bytes, quint64 changeCount)
 {
-    markSaved(text);
+    m_loadedText = text;
     m_loadedBytes = bytes;
+    if (changeCount == m_changeCount) {
+        document()->setModified(false);
+    }
 }
 
 void NoteBox::focusInEvent(QFocusEvent* event)

@@ -42,11 +42,15 @@ public:
     QString noteText() const;
     // Whether the text is the one loaded or last saved.
     bool isLoadedText(const QString& text) const { return text == m_loadedText; }
+    // Counts every change of the text, undo included: a save made on another
+    // thread tells by it whether the user typed while it was being written.
+    quint64 changeCount() const { return m_changeCount; }
     // After a successful save: the saved text is the new baseline and the
-    // box counts as unedited until the user types again. bytes are what the
-    // file holds now; without them the file is as it was loaded.
+    // box counts as unedited, unless the text changed after the change
+    // count the save was taken at. bytes are what the file holds now;
+    // without them the file is as it was loaded.
     void markSaved(const QString& text);
-    void markSaved(const QString& text, const QByteArray& bytes);
+    void markSaved(const QString& text, const QByteArray& bytes, quint64 changeCount);
     // The file's bytes as this box last read or wrote them, so that a save
     // can tell whether someone else has written the file since.
     const QByteArray& loadedBytes() const { return m_loadedBytes; }
@@ -68,6 +72,7 @@ private:
     QString m_source;
     QString m_loadedText;
     QByteArray m_loadedBytes;
+    quint64 m_changeCount = 0;
     bool m_editable = true;
     bool m_preview = false;
 };
