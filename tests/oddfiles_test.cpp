@@ -57,7 +57,6 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     writeFile("data/2007-12-7.txt", "no leading zero");
     const QStringList before = snapshot("data");
     {
-        const WithoutFilePowers unprivileged;
         const auto form = openForm();
         EXPECT_EQ(boxOf(*form, 3)->toPlainText().size(), 512);
         for (const auto& [day, shown] :
@@ -88,6 +87,9 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
         EXPECT_TRUE(form->close());
     }
     EXPECT_EQ(snapshot("data"), before);
+    // The snapshot could not read the private note.
+    ASSERT_EQ(::chmod("data/2007-12-08.txt", 0600), 0);
+    EXPECT_EQ(readFile("data/2007-12-08.txt"), QByteArray("private"));
 }
 
 std::optional<FileSizeLimit> g_small;

@@ -90,7 +90,6 @@ TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
         StoreResult result;
         {
             const UniqueFd held = row.cause();
-            const WithoutFilePowers unprivileged;
             result = row.deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
         }
         ::chmod("data", 0700);
@@ -160,7 +159,7 @@ TEST_F(Reliability, DigestOfAnUnsearchableDataFolderIsOneLine)
 {
     writeFile("data/2006-12-05.txt", "hidden");
     ASSERT_EQ(::chmod("data", 0600), 0);
-    const QString digest = (WithoutFilePowers(), reminderDigest(5, 12, 2007));
+    const QString digest = reminderDigest(5, 12, 2007);
     ::chmod("data", 0700);
     EXPECT_FALSE(digest.contains(QStringLiteral("\r\n"))) << digest.left(300).toStdString();
     EXPECT_TRUE(digest.contains(QStringLiteral("data")) &&

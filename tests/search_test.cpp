@@ -79,7 +79,6 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
                   ::chmod("data/2004-01-07.txt", 0) | ::mkdir("data/2004-01-09.txt", 0700) |
                   ::mkfifo("data/2004-01-10.txt", 0600),
               0);
-    const WithoutFilePowers unprivileged;
     NoteIndex index;
     index.refresh();
     const FoundNotes found = index.find(QStringLiteral("x"));
