@@ -40,10 +40,6 @@ TEST_F(Reminder, WelcomeOnceThenTheDigestInsteadOfTheMonth)
     EXPECT_EQ(welcomes.size(), 1);
 }
 
-void clickInReminder(const char* button)
-{
-    WindowTest::click(*WindowTest::topLevel(QStringLiteral("Form3")), QLatin1String(button));
-}
 // A key pressed where the focus is on that control of the reminder.
 void pressInReminder(const char* focus, Qt::Key key)
 {
@@ -59,18 +55,14 @@ void pressInReminder(const char* focus, Qt::Key key)
 // presses the button that has the focus, else the default ("Bring up").
 TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
 {
-    const struct
-    {
-        const char* name;
-        RunMode mode;
-        std::function<void(Form1&)> end;
-    } endings[] = {
+    const std::tuple<const char*, RunMode, std::function<void(Form1&)>> endings[] = {
         {"main window with the about window open", RunMode::Normal,
          [](Form1& form) {
              click(form, QStringLiteral("Command9"));
              EXPECT_TRUE(form.close());
          }},
-        {"reminder closed", RunMode::Remind, [](Form1&) { clickInReminder("Command2"); }},
+        {"reminder closed", RunMode::Remind,
+         [](Form1&) { click(*topLevel(QStringLiteral("Form3")), QStringLiteral("Command2")); }},
         {"reminder closed by Escape", RunMode::Remind,
          [](Form1&) { pressInReminder("Text1", Qt::Key_Escape); }},
         {"Enter on Close closes the reminder", RunMode::Remind,
@@ -86,12 +78,12 @@ TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
          }},
     };
     writeFile("data/2006-12-05.txt", "B");
-    for (const auto& e : endings) {
-        SCOPED_TRACE(e.name);
+    for (const auto& [name, mode, end] : endings) {
+        SCOPED_TRACE(name);
         writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
-        const auto form = openForm(e.mode);
+        const auto form = openForm(mode);
         QSignalSpy unloaded(form.get(), &Form1::unloaded);
-        e.end(*form);
+        end(*form);
         EXPECT_EQ(unloaded.count(), 1);
         EXPECT_FALSE(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
         EXPECT_EQ(topLevel(QStringLiteral("Form3")), nullptr);
