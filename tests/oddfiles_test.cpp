@@ -23,9 +23,7 @@ QStringList snapshot(const QString& folder)
     QStringList lines;
     for (const QString& name : WorkFolderTest::entries(folder)) {
         const QString path = folder + QLatin1Char('/') + name;
-        struct stat st
-        {
-        };
+        struct stat st = {};
         ::lstat(path.toLocal8Bit().constData(), &st);
         // A FIFO is never opened, here either.
         const QByteArray content = S_ISREG(st.st_mode)   ? WorkFolderTest::readFile(path)
@@ -99,12 +97,8 @@ std::optional<FileSizeLimit> g_small;
 // window from replacing the text, and the first save after the remedy works.
 TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
 {
-    const struct
-    {
-        void (*cause)();
-        void (*remedy)();
-        const char* reason;
-    } faults[] = {
+    // The fault, its remedy and the reason the warning gives.
+    const std::tuple<void (*)(), void (*)(), const char*> faults[] = {
         {[] { g_small.emplace(16); }, [] { g_small.reset(); }, "File too large"},
         {[] {
              QDir(QStringLiteral("data")).removeRecursively();
@@ -113,14 +107,14 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
          [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
     };
     const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.reason);
+    for (const auto& [cause, remedy, reason] : faults) {
+        SCOPED_TRACE(reason);
         warnings.clear();
         confirmations = dismissals = 0;
         QDir(QStringLiteral("data")).removeRecursively();
         writeFile(kNote5, "old note");
         const auto form = openForm();
-        fault.cause();
+        cause();
         typeInto(*form, 5, text.mid(8));
         click(*form, QStringLiteral("Command1"));
         form->resize(850, 620);
@@ -128,7 +122,7 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
         EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
         ASSERT_EQ(warnings.size(), 1);
         EXPECT_TRUE(warnings.first().contains(QStringLiteral("5-December-2007")));
-        EXPECT_TRUE(warnings.first().contains(QLatin1String(fault.reason)));
+        EXPECT_TRUE(warnings.first().contains(QLatin1String(reason)));
         if (QFileInfo(kNote5).isFile()) {
             EXPECT_EQ(readFile(kNote5), QByteArray("old note"));
         }
@@ -138,7 +132,7 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
         EXPECT_EQ(confirmations, 1) << "closing asks first";
         EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
 
-        fault.remedy();
+        remedy();
         tick(*form);
         EXPECT_EQ(readFile(kNote5), text.toLatin1());
         EXPECT_EQ(dismissals, 1) << "the warning is taken back";

@@ -58,13 +58,9 @@ UniqueFd holdLock()
 // save or delete that cannot be done fails with a reason and keeps the note.
 TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
 {
-    const struct
-    {
-        const char* name;
-        UniqueFd (*cause)(); // what it returns stays open during the call
-        bool deleting;
-        const char* reason; // nullptr: the save succeeds
-    } rows[] = {
+    // The cause (what it returns stays open during the call); delete, not save;
+    // the reason given (nullptr: the save succeeds).
+    const std::tuple<const char*, UniqueFd (*)(), bool, const char*> rows[] = {
         {"SavingFifo", [] { return made(::mkfifo(kSaving, 0600)); }, false, nullptr},
         {"SavingHardLink", [] { return made(::link("precious.txt", kSaving)); }, false, nullptr},
         {"SavingSymlink", [] { return made(::symlink("../precious.txt", kSaving)); }, false,
@@ -84,23 +80,23 @@ TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
     ::sigaction(SIGALRM, &interrupt, nullptr);
     ::alarm(30);
     writeFile("precious.txt", "precious");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, cause, deleting, reason] : rows) {
+        SCOPED_TRACE(name);
         startRow("old");
         StoreResult result;
         {
-            const UniqueFd held = row.cause();
-            result = row.deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
+            const UniqueFd held = cause();
+            result = deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
         }
         ::chmod("data", 0700);
         EXPECT_EQ(readFile("precious.txt"), QByteArray("precious"));
-        EXPECT_EQ(readFile(kNote), QByteArray(row.reason ? "old" : "new"));
-        if (row.reason == nullptr) {
+        EXPECT_EQ(readFile(kNote), QByteArray(reason ? "old" : "new"));
+        if (reason == nullptr) {
             EXPECT_TRUE(result.isOk()) << result.error.toStdString();
             EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
         } else {
             EXPECT_TRUE(result.error.contains(QStringLiteral("2007-12-05")) &&
-                        result.error.contains(QLatin1String(row.reason)))
+                        result.error.contains(QLatin1String(reason)))
                 << result.error.toStdString();
         }
     }

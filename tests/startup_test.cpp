@@ -31,13 +31,8 @@ using NothingToRemind = WorkFolderTest;
 // window program would build is empty.
 TEST_F(NothingToRemind, AgreesWithTheDigest)
 {
-    const struct
-    {
-        const char* path; // a trailing slash makes a folder
-        QByteArray bytes;
-        bool nothing;
-    } rows[] = {
-        {"", "", true},
+    // A note or file (a trailing slash makes a folder), its bytes; nothing to remind.
+    const std::tuple<const char*, QByteArray, bool> rows[] = {
         {"data/2026-12-06.txt", "other day", true},
         {"data/2026-12-05.txt", "today", false},
         {"data/1900-12-05.txt", "1900", false},
@@ -50,23 +45,23 @@ TEST_F(NothingToRemind, AgreesWithTheDigest)
         {"data/locked/2026-12-05.txt", "locked", false},
         {"ft.txt", "", false},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.path);
+    for (const auto& [path, bytes, nothing] : rows) {
+        SCOPED_TRACE(path);
         QDir(QStringLiteral("data")).removeRecursively();
         QFile::remove(QStringLiteral("ft.txt"));
-        const bool folder = QByteArray(row.path).endsWith('/');
-        QDir().mkpath(folder ? QString::fromLatin1(row.path) : QStringLiteral("data"));
-        if (row.path[0] != 0 && !folder) {
-            writeFile(QString::fromLatin1(row.path), row.bytes);
+        const bool folder = QByteArray(path).endsWith('/');
+        QDir().mkpath(folder ? QString::fromLatin1(path) : QStringLiteral("data"));
+        if (!folder) {
+            writeFile(QString::fromLatin1(path), bytes);
         }
         if (QFileInfo::exists(QStringLiteral("data/locked"))) {
             ASSERT_EQ(::symlink("locked/2026-12-05.txt", "data/2026-12-05.txt") |
                           ::chmod("data/locked", 0),
                       0);
         }
-        EXPECT_EQ(nothingToRemind(5, 12, 2026), row.nothing);
+        EXPECT_EQ(nothingToRemind(5, 12, 2026), nothing);
         // The welcome marker (ft.txt) makes the reminder show its message.
-        EXPECT_TRUE(row.path[0] == 'f' || reminderDigest(5, 12, 2026).isEmpty() == row.nothing);
+        EXPECT_TRUE(path[0] == 'f' || reminderDigest(5, 12, 2026).isEmpty() == nothing);
         ::chmod("data/locked", 0700);
     }
 }
