@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace plandeck;
 

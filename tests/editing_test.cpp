@@ -4,9 +4,6 @@
 
 #include <QClipboard>
 #include <QSessionManager>
-#include <QTest>
-#include <csignal>
-#include <functional>
 
 using namespace plandeck;
 

@@ -1,8 +1,6 @@
 #include "windowfixture.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 using namespace plandeck;
 

@@ -1,6 +1,5 @@
 #include "windowfixture.h"
 
-#include <QLabel>
 #include <set>
 
 using namespace plandeck;

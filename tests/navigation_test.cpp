@@ -1,7 +1,6 @@
 #include "windowfixture.h"
 
 #include <QKeySequence>
-#include <QTest>
 
 using namespace plandeck;
 

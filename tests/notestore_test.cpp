@@ -2,9 +2,7 @@
 
 #include "workfolder.h"
 
-#include <QFileInfo>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace plandeck;
 

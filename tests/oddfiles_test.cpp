@@ -3,11 +3,8 @@
 #include "core/reminder/digest.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
-#include <QTest>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace plandeck;
 

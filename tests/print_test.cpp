@@ -1,7 +1,6 @@
 #include "windowfixture.h"
 
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace plandeck;
 

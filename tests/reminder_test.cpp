@@ -1,10 +1,7 @@
 #include "windowfixture.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTest>
-#include <functional>
 
 using namespace plandeck;
 

@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace plandeck;
 

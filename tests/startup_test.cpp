@@ -3,7 +3,6 @@
 #include "core/reminder/digest.h"
 #include "workfolder.h"
 
-#include <QFileInfo>
 #include <sys/stat.h>
 #include <vector>
 

@@ -11,8 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
-#include <functional>
 #include <memory>
 
 // A main window in a fresh working folder, with a fixed "today", messages
@@ -73,19 +71,15 @@ public:
         return child<plandeck::NoteBox>(form, QStringLiteral("Text1(%1)").arg(i));
     }
     // The windows of that object name, visible or not; and the visible one.
-    static QWidgetList topLevels(const QString& name)
+    static QWidgetList topLevels(const QString& name, bool shownOnly = false)
     {
         QWidgetList windows = QApplication::topLevelWidgets();
-        windows.removeIf([&](const QWidget* w) { return w->objectName() != name; });
+        windows.removeIf([&](const QWidget* w) {
+            return w->objectName() != name || (shownOnly && !w->isVisible());
+        });
         return windows;
     }
-    static QWidget* topLevel(const QString& name)
-    {
-        const QWidgetList windows = topLevels(name);
-        const auto shown =
-            std::find_if(windows.begin(), windows.end(), std::mem_fn(&QWidget::isVisible));
-        return shown == windows.end() ? nullptr : *shown;
-    }
+    static QWidget* topLevel(const QString& name) { return topLevels(name, true).value(0); }
     // The month caption, e.g. "December-2007".
     static QString caption(const QWidget& form)
     {
