@@ -78,11 +78,10 @@ TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
     for (const auto& [name, cause, deleting, reason] : rows) {
         SCOPED_TRACE(name);
         startRow("old");
-        StoreResult result;
-        {
+        const StoreResult result = [&] {
             const UniqueFd held = cause();
-            result = deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
-        }
+            return deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
+        }();
         ::chmod("data", 0700);
         EXPECT_EQ(readFile("precious.txt"), QByteArray("precious"));
         EXPECT_EQ(readFile(kNote), QByteArray(reason ? "old" : "new"));
@@ -148,13 +147,13 @@ TEST_F(Reliability, NoNoteIsTooLarge)
 // A data folder that cannot be searched is said once, not once per year.
 TEST_F(Reliability, DigestOfAnUnsearchableDataFolderIsOneLine)
 {
-    writeFile("data/2006-12-05.txt", "hidden");
-    ASSERT_EQ(::chmod("data", 0600), 0);
+    ASSERT_EQ(::mkdir("data", 0600), 0);
     const QString digest = reminderDigest(5, 12, 2007);
     ::chmod("data", 0700);
-    EXPECT_FALSE(digest.contains(QStringLiteral("\r\n"))) << digest.left(300).toStdString();
     EXPECT_TRUE(digest.contains(QStringLiteral("data")) &&
-                digest.contains(QStringLiteral("Permission denied")));
+                digest.contains(QStringLiteral("Permission denied")) &&
+                !digest.contains(QStringLiteral("\r\n")))
+        << digest.left(300).toStdString();
 }
 
 // The one file kept beside the note ("" when none) and its text.

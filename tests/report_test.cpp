@@ -17,11 +17,9 @@ TEST(Report, EscapingReplacesInTheGivenOrder)
     const std::pair<QByteArray, QByteArray> cases[] = {
         {"\r\r\n", "\r<br>"},
         {"a\rb\nc\n\rd", "a\rb\nc\n\rd"},
-        {"a  b", "a&nbsp; b"},
         {"a     ", "a&nbsp; &nbsp;  "},
         {" \t ", " " + nbsp8 + " "},
         {"&\t", "&amp;" + nbsp8},
-        {"&lt;", "&amp;lt;"},
         {"<\r\n>", "&lt;<br>&gt;"},
         {"<script>alert(\"x\")</script>", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
         {"it's \xE9\x80", "it's \xE9\x80"},
