@@ -18,8 +18,9 @@ using Desktop = WindowTest;
 
 // With a dark theme's light text, every text on a background of the
 // program's own (today, weekend, weekday, the grey template and the
-// reminder's yellow) is readable.
-TEST_F(Desktop, TextOnTheProgramsColoursIsReadableUnderADarkTheme)
+// reminder's yellow) is readable. Screen readers hear the note boxes by their
+// dates and not the day buttons; the reminder is a dialog.
+TEST_F(Desktop, DarkThemesAndScreenReadersMeetTheNoteBoxes)
 {
     const QPalette theme = QApplication::palette();
     QPalette dark = theme;
@@ -40,6 +41,17 @@ TEST_F(Desktop, TextOnTheProgramsColoursIsReadableUnderADarkTheme)
     }
     EXPECT_TRUE(seen.contains({0x008888FFu, 0x00FF8888u, 0x0088FF88u, 0x00EEEEEEu, 0x00CCFFFFu}));
     QApplication::setPalette(theme);
+
+    auto accessible = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+    EXPECT_EQ(accessible(boxOf(*form, 5))->text(QAccessible::Name),
+              QStringLiteral("Wednesday, 5 December 2007, today"));
+    EXPECT_EQ(accessible(&reminder)->role(), QAccessible::Dialog);
+    QStringList presented;
+    for (int i = 0; i < accessible(form.get())->childCount(); ++i) {
+        presented.append(accessible(form.get())->child(i)->object()->objectName());
+    }
+    EXPECT_EQ(presented.filter(QStringLiteral("Text1(")).size(), 36);
+    EXPECT_EQ(presented.filter(QStringLiteral("Command4(")), QStringList());
 }
 
 // Each top-row button keeps its width (twips, as designed) and its caption
@@ -94,24 +106,6 @@ TEST_F(Desktop, AltKeysGoFromDayToDaySavingFirst)
         EXPECT_EQ(caption(*form), monthCaption(to.month(), to.year()));
         EXPECT_EQ(form->focusWidget(), boxOf(*form, to.day()));
     }
-}
-
-// Note boxes are named by their dates; the day buttons are not presented;
-// the reminder is a dialog.
-TEST_F(Desktop, ScreenReadersHearDatesAndWindowsButNoDayButtons)
-{
-    auto form = openForm();
-    Form3 reminder;
-    auto accessible = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
-    EXPECT_EQ(accessible(boxOf(*form, 5))->text(QAccessible::Name),
-              QStringLiteral("Wednesday, 5 December 2007, today"));
-    EXPECT_EQ(accessible(&reminder)->role(), QAccessible::Dialog);
-    QStringList presented;
-    for (int i = 0; i < accessible(form.get())->childCount(); ++i) {
-        presented.append(accessible(form.get())->child(i)->object()->objectName());
-    }
-    EXPECT_EQ(presented.filter(QStringLiteral("Text1(")).size(), 36);
-    EXPECT_EQ(presented.filter(QStringLiteral("Command4(")), QStringList());
 }
 
 // The banner and the icon come at the screen's density, in their designed
