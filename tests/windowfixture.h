@@ -30,16 +30,13 @@ public:
 
     plandeck::Services services()
     {
-        plandeck::Services s;
-        s.today = [this] { return today; };
-        s.showWelcome = [this](const QString& title, const QString& text) {
-            welcomes.append(title + QLatin1Char('|') + text);
-        };
-        s.warn = [this](const QString& text) { warnings.append(text); };
-        s.dismissWarning = [this] { ++dismissals; };
-        s.confirm = [this](const QString&) { return ++confirmations, false; };
-        s.openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; };
-        return s;
+        return {.today = [this] { return today; },
+                .showWelcome = [this](const QString& title,
+                                      const QString& text) { welcomes.append(title + '|' + text); },
+                .warn = [this](const QString& text) { warnings.append(text); },
+                .dismissWarning = [this] { ++dismissals; },
+                .confirm = [this](const QString&) { return ++confirmations, false; },
+                .openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; }};
     }
 
     // Runs the load handler; in normal mode shows the window and waits until
@@ -102,14 +99,8 @@ public:
     {
         return cell(form, dayButtonOf(form, day)->objectName().mid(9).chopped(1).toInt());
     }
-    static void click(QWidget* widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-    static void click(const QWidget& window, const QString& buttonName)
-    {
-        click(child(window, buttonName));
-    }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    static void click(const QWidget& window, const QString& name) { click(child(window, name)); }
     // Clicks into the box of a day and types the text at its end; '\n' is
     // the Return key.
     static void typeInto(const QWidget& form, int day, const QString& text)
