@@ -13,11 +13,6 @@ using Editing = WindowTest;
 
 const QString kNote5 = QStringLiteral("data/2007-12-05.txt");
 
-void emitSessionEnd(Form1&)
-{
-    Q_EMIT qGuiApp->commitDataRequest(*qGuiApp->findChild<QSessionManager*>());
-}
-
 // Each way of leaving a box or ending the program saves what was typed.
 TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
 {
@@ -27,7 +22,10 @@ TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
         {"window close", [](Form1& form) { form.close(); }},
         {"Ctrl+Q",
          [](Form1& form) { QTest::keyClick(boxOf(form, 5), Qt::Key_Q, Qt::ControlModifier); }},
-        {"session end", emitSessionEnd},
+        {"session end",
+         [](Form1&) {
+             Q_EMIT qGuiApp->commitDataRequest(*qGuiApp->findChild<QSessionManager*>());
+         }},
         {"SIGTERM", [](Form1&) { ::raise(SIGTERM); }},
         {"SIGINT", [](Form1&) { ::raise(SIGINT); }},
         {"SIGHUP", [](Form1&) { ::raise(SIGHUP); }},
