@@ -22,8 +22,7 @@ TEST_F(Digest, BuildsTheTextExactly)
         // heading names the weekday the calendar gives it (1 March).
         {"2028-02-29",
          {"2027:odd file", "2024:real"},
-         "\r\n\r\nLast year on this day:\r\nodd file\r\n\r\n29-February-2024 Thursday:\r\nreal"},
-        {"2007-12-05", {"2007:\x80 5"}, QString::fromUtf16(u"\u20AC 5")}};
+         "\r\n\r\nLast year on this day:\r\nodd file\r\n\r\n29-February-2024 Thursday:\r\nreal"}};
     for (const auto& [day, notes, expected] : rows) {
         const QDate date = QDate::fromString(QLatin1String(day), Qt::ISODate);
         QDir(QStringLiteral("data")).removeRecursively();

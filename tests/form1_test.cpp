@@ -17,7 +17,7 @@ QColor backOf(const QWidget* box)
     return box->palette().color(QPalette::Base);
 }
 
-TEST_F(MainWindow, ShowsDaysHidesTheRestAndPlacesThePicture)
+TEST_F(MainWindow, ShowsDaysHidesTheRestPlacesThePictureAndFollowsToday)
 {
     // Today; the hidden cells; the cells of the picture and of the 1st; the caption.
     const std::tuple<QDate, std::set<int>, int, int, const char*> months[] = {
@@ -52,10 +52,9 @@ TEST_F(MainWindow, ShowsDaysHidesTheRestAndPlacesThePicture)
         EXPECT_TRUE(picture->isVisible() &&
                     cell(*form, pictureCell)->geometry().contains(picture->geometry().center()));
     }
-}
 
-TEST_F(MainWindow, TodayFollowsTheClockPastMidnight)
-{
+    // Today follows the clock past midnight.
+    today = QDate(2007, 12, 5);
     const auto form = openForm();
     writeFile("data/2007-12-05.txt", "written elsewhere");
     today = QDate(2007, 12, 6);

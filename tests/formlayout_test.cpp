@@ -13,9 +13,7 @@ namespace {
 // wider, the right-hand group moves 700 and the centred caption 350.
 TEST(FormLayout, WorkedExampleToTheLastDigit)
 {
-    LayoutInput in;
-    in.W = 12000;
-    in.H = 9000;
+    LayoutInput in{.W = 12000, .H = 9000};
     const FormLayout l = computeFormLayout(in);
     EXPECT_EQ(std::vector({l.cw, l.rh, l.cells[9].Left, l.cells[9].Top, l.label1Left,
                            l.command1Left, l.command2Left, l.command10Left}),

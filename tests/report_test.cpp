@@ -1,5 +1,7 @@
 #include "core/report/report.h"
 
+#include "core/calendar/calendar.h"
+
 #include "workfolder.h"
 
 #include <QLocale>
@@ -27,6 +29,17 @@ TEST(Report, EscapingReplacesInTheGivenOrder)
     for (const auto& [note, html] : cases) {
         EXPECT_EQ(escapeNote(note), html) << note.toStdString();
     }
+}
+
+// Run by CTest with LANG set (tests/CMakeLists.txt): the caption follows
+// the locale the user's environment names.
+TEST(SystemLocale, CaptionFollowsTheEnvironment)
+{
+    const QString expected = qEnvironmentVariable("PLANDECK_EXPECTED_CAPTION");
+    if (expected.isEmpty()) {
+        GTEST_SKIP() << "run with PLANDECK_EXPECTED_CAPTION and LANG set";
+    }
+    EXPECT_EQ(monthCaption(12, 2007), expected);
 }
 
 using Reports = WorkFolderTest;
