@@ -19,8 +19,11 @@ using Desktop = WindowTest;
 // With a dark theme's light text, every text on a background of the
 // program's own (today, weekend, weekday, the grey template and the
 // reminder's yellow) is readable. Screen readers hear the note boxes by their
-// dates and not the day buttons; the reminder is a dialog.
-TEST_F(Desktop, DarkThemesAndScreenReadersMeetTheNoteBoxes)
+// dates and not the day buttons; the reminder is a dialog. Each top-row
+// button keeps its width (twips, as designed) and its caption fits; at 12
+// points on a 144 dpi screen the caption's font shrinks, no further than
+// needed, until it fits.
+TEST_F(Desktop, ThemesScreenReadersAndLargeFontsMeetTheWindow)
 {
     const QPalette theme = QApplication::palette();
     QPalette dark = theme;
@@ -52,14 +55,7 @@ TEST_F(Desktop, DarkThemesAndScreenReadersMeetTheNoteBoxes)
     }
     EXPECT_EQ(presented.filter(QStringLiteral("Text1(")).size(), 36);
     EXPECT_EQ(presented.filter(QStringLiteral("Command4(")), QStringList());
-}
 
-// Each top-row button keeps its width (twips, as designed) and its caption
-// fits; at 12 points on a 144 dpi screen the caption's font shrinks, no
-// further than needed, until it fits.
-TEST_F(Desktop, TopRowCaptionsFitAtLargeFontsAndDensities)
-{
-    auto form = openForm();
     QImage screen(1, 1, QImage::Format_RGB32);
     screen.setDotsPerMeterX(5669); // 144 dpi
     screen.setDotsPerMeterY(5669);
