@@ -25,10 +25,25 @@ QStringList rowsFor(const NoteIndex& index, const QString& text)
     return rows;
 }
 
-// Case and accents ignored (in the note and in the text), every kind of line
-// break, the first match of a note, Windows-1252 notes, newest first.
-TEST_F(Search, FindsTheNotesHoldingTheText)
+// Notes saved, rewritten in place by another program (same size) or deleted
+// after the first search are followed. Case and accents are ignored (in the
+// note and in the text), every kind of line break, the first match of a note,
+// Windows-1252 notes, newest first.
+TEST_F(Search, FollowsTheNotesAndFindsThoseHoldingTheText)
 {
+    NoteIndex index;
+    EXPECT_FALSE(index.refresh());
+    ASSERT_TRUE(UpdateData(17, 5, 1961, "the quokka visit").isOk());
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")),
+              QStringList("1961-05-17|the quokka visit|4"));
+    writeFile("data/1961-05-17.txt", "the wombat visit");
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")), QStringList());
+    ASSERT_TRUE(DeleteData(17, 5, 1961).isOk());
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(index.size(), 0);
+
     for (const QByteArray note :
          {"1961-05-17:The Quokka Visit", "2001-01-01:one\r\ntwo\rthree\nfour quokka\r\nquokka",
           "999-12-31:quokka", "10000-01-01:quokka", "1900-01-01:wombat",
@@ -36,8 +51,7 @@ TEST_F(Search, FindsTheNotesHoldingTheText)
           "2003-01-01:\x80 5 \x8c\x75vre"}) {
         writeFile("data/" + note.left(note.indexOf(':')) + ".txt", note.mid(note.indexOf(':') + 1));
     }
-    NoteIndex index;
-    index.refresh();
+    EXPECT_TRUE(index.refresh());
     EXPECT_EQ(rowsFor(index, QStringLiteral("QUOKKA")),
               QStringList({"10000-01-01|quokka|0", "2001-01-01|four quokka|19",
                            "1961-05-17|The Quokka Visit|4", "999-12-31|quokka|0"}));
@@ -84,24 +98,6 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
     }
     EXPECT_EQ(found.matching, 2);
     EXPECT_EQ(listed, QStringList({"2004-01-08", "2004-01-07!", "2004-01-05"}));
-}
-
-// Notes saved, rewritten in place by another program (same size) or deleted
-// after the first search are followed.
-TEST_F(Search, FollowsNotesSavedChangedAndDeleted)
-{
-    NoteIndex index;
-    EXPECT_FALSE(index.refresh());
-    ASSERT_TRUE(UpdateData(17, 5, 1961, "the quokka visit").isOk());
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")),
-              QStringList("1961-05-17|the quokka visit|4"));
-    writeFile("data/1961-05-17.txt", "the wombat visit");
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")), QStringList());
-    ASSERT_TRUE(DeleteData(17, 5, 1961).isOk());
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(index.size(), 0);
 }
 
 // ISO dates in any locale and within the 16-bit years, the locale's short
