@@ -1,7 +1,8 @@
-// The store under faults and traps: whatever lies in the saving path or holds
-// the lock, whatever the size of a note, a save or delete either succeeds or
-// fails with a reason, never writes through a file it did not create, never
-// blocks for good and never ends the program.
+// The note store: a save writes exactly the new bytes; and under faults and
+// traps, whatever lies in the saving path or holds the lock, whatever the size
+// of a note, a save or delete either succeeds or fails with a reason, never
+// writes through a file it did not create, never blocks for good and never
+// ends the program.
 #include "core/notes/notestore.h"
 #include "core/notes/posixfile.h"
 #include "core/reminder/digest.h"
@@ -47,6 +48,48 @@ UniqueFd holdLock()
     UniqueFd fd(::open(kLock, O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     EXPECT_EQ(::flock(fd.get(), LOCK_EX), 0);
     return fd;
+}
+
+using NoteStore = WorkFolderTest;
+
+// A save replaces whatever was there with exactly the new bytes, leaves no
+// other file behind, and an empty note has no file.
+TEST_F(NoteStore, SavingWritesExactlyTheNewBytes)
+{
+    const std::tuple<QByteArray, QByteArray, QByteArray> rows[] = {
+        // Before (no data folder when empty) | a saving file left by a crash | saved.
+        {"", "", allBytes() + allBytes().left(9)},
+        {"0123456789", "", "abc"},
+        {"old", "", ""},
+        {"", "half of a note from a crash", "whole"}};
+    for (const auto& [before, leftover, saved] : rows) {
+        SCOPED_TRACE(saved.toStdString());
+        QDir(QStringLiteral("data")).removeRecursively();
+        if (!before.isEmpty()) {
+            writeFile(kNote, before);
+        }
+        if (!leftover.isEmpty()) {
+            writeFile(QLatin1String(kSaving), leftover);
+        }
+        EXPECT_EQ(GetData(5, 12, 2007).bytes, before) << "a saving file is never read as a note";
+        ASSERT_TRUE(UpdateData(5, 12, 2007, saved).isOk());
+        EXPECT_EQ(readFile(kNote), saved);
+        EXPECT_EQ(entries("data"), saved.isEmpty() ? QStringList() : QStringList{"2007-12-05.txt"});
+    }
+}
+
+TEST_F(NoteStore, ALinkKeepsPointingAtItsTargetAndTheModeIsKept)
+{
+    writeFile("synced/target.txt", "old");
+    ASSERT_EQ(::chmod("synced/target.txt", 0640) | ::mkdir("data", 0700) |
+                  ::symlink("../synced/target.txt", "data/2007-12-05.txt"),
+              0);
+    ASSERT_TRUE(UpdateData(5, 12, 2007, "new").isOk());
+    EXPECT_TRUE(QFileInfo(kNote).isSymLink());
+    EXPECT_EQ(readFile("synced/target.txt"), QByteArray("new"));
+    EXPECT_EQ(QFileInfo(QStringLiteral("synced/target.txt")).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                  QFile::ReadGroup);
 }
 
 // Whatever lies at the paths a save uses, nothing outside the note changes; a
