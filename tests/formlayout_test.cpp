@@ -2,7 +2,6 @@
 #include "core/layout/formlayout.h"
 #include "core/layout/windowplacement.h"
 
-#include "qtprinters.h"
 #include <gtest/gtest.h>
 
 using namespace plandeck;

@@ -68,10 +68,8 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
         for (int day = 1; day <= 9; ++day) {
             click(boxOf(*form, day));
             tick(*form);
-            EXPECT_EQ(
-                reminderDigest(Int16(day), 12, 2008).contains(QStringLiteral("could not be read")),
-                day >= 8)
-                << day;
+            const QString digest = reminderDigest(Int16(day), 12, 2008);
+            EXPECT_EQ(digest.contains(QStringLiteral("could not be read")), day >= 8) << day;
         }
         click(*form, QStringLiteral("Command3"));
         ASSERT_EQ(warnings.size(), 1);

@@ -23,11 +23,8 @@ TEST_F(Print, WritesTheMonthWithTheNoteJustTypedAndOpensIt)
     for (const bool byKey : {false, true}) {
         SCOPED_TRACE(byKey);
         typeInto(*form, 5, byKey ? QStringLiteral("\"c\"") : QStringLiteral("a<b & "));
-        if (byKey) {
-            QTest::keyClick(boxOf(*form, 5), Qt::Key_P, Qt::ControlModifier);
-        } else {
-            click(*form, QStringLiteral("Command3"));
-        }
+        byKey ? QTest::keyClick(boxOf(*form, 5), Qt::Key_P, Qt::ControlModifier)
+              : click(*form, QStringLiteral("Command3"));
         ASSERT_EQ(opened.size(), byKey ? 2 : 1);
         EXPECT_TRUE(opened.last().toLocalFile().contains(
             QRegularExpression(QStringLiteral("/temp/report-[A-Z]{32}\\.htm$"))));

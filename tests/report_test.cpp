@@ -1,7 +1,6 @@
 #include "core/report/report.h"
 
 #include "core/calendar/calendar.h"
-
 #include "workfolder.h"
 
 #include <QLocale>
@@ -11,25 +10,6 @@
 using namespace plandeck;
 
 namespace {
-
-// The order of the replacements matters: & first, CR LF last.
-TEST(Report, EscapingReplacesInTheGivenOrder)
-{
-    const QByteArray nbsp8 = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
-    const std::pair<QByteArray, QByteArray> cases[] = {
-        {"\r\r\n", "\r<br>"},
-        {"a\rb\nc\n\rd", "a\rb\nc\n\rd"},
-        {"a     ", "a&nbsp; &nbsp;  "},
-        {" \t ", " " + nbsp8 + " "},
-        {"&\t", "&amp;" + nbsp8},
-        {"<\r\n>", "&lt;<br>&gt;"},
-        {"<script>alert(\"x\")</script>", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
-        {"it's \xE9\x80", "it's \xE9\x80"},
-    };
-    for (const auto& [note, html] : cases) {
-        EXPECT_EQ(escapeNote(note), html) << note.toStdString();
-    }
-}
 
 // Run by CTest with LANG set (tests/CMakeLists.txt): the caption follows
 // the locale the user's environment names.
@@ -44,7 +24,9 @@ TEST(SystemLocale, CaptionFollowsTheEnvironment)
 
 using Reports = WorkFolderTest;
 
-TEST_F(Reports, ListOnlyTheDaysOfTheMonth)
+// Only the days of the month are listed; the notes are escaped, and the
+// order of the replacements matters: & first, CR LF last.
+TEST_F(Reports, ListOnlyTheDaysOfTheMonthWithTheirNotesEscaped)
 {
     writeFile("data/2007-02-29.txt", "no such day");
     writeFile("data/2008-02-29.txt", "leap day");
@@ -56,6 +38,21 @@ TEST_F(Reports, ListOnlyTheDaysOfTheMonth)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(reportHeading(3, 3, 2008), QByteArray("<hr><b>3-M\xE4rz-2008 Monday</b><br>"));
     QLocale::setDefault(QLocale::c());
+
+    const QByteArray nbsp8 = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"\r\r\n", "\r<br>"},
+        {"a\rb\nc\n\rd", "a\rb\nc\n\rd"},
+        {"a     ", "a&nbsp; &nbsp;  "},
+        {" \t ", " " + nbsp8 + " "},
+        {"&\t", "&amp;" + nbsp8},
+        {"<\r\n>", "&lt;<br>&gt;"},
+        {"<script>alert(\"x\")</script>", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
+        {"it's \xE9\x80", "it's \xE9\x80"},
+    };
+    for (const auto& [note, html] : cases) {
+        EXPECT_EQ(escapeNote(note), html) << note.toStdString();
+    }
 }
 
 TEST_F(Reports, NeverOverwriteFollowOrLeaveHalfWritten)
