@@ -22,8 +22,9 @@ using Desktop = WindowTest;
 // dates and not the day buttons; the reminder is a dialog. Each top-row
 // button keeps its width (twips, as designed) and its caption fits; at 12
 // points on a 144 dpi screen the caption's font shrinks, no further than
-// needed, until it fits.
-TEST_F(Desktop, ThemesScreenReadersAndLargeFontsMeetTheWindow)
+// needed, until it fits. The zoom buttons change every note box by one point
+// within limits, and nothing else.
+TEST_F(Desktop, ThemesScreenReadersLargeFontsAndZoomMeetTheWindow)
 {
     const QPalette theme = QApplication::palette();
     QPalette dark = theme;
@@ -77,6 +78,19 @@ TEST_F(Desktop, ThemesScreenReadersAndLargeFontsMeetTheWindow)
         EXPECT_TRUE(fitted <= 12 && fitsAt(fitted) && (fitted == 12 || !fitsAt(fitted + 0.25)))
             << name << ": " << fitted;
     }
+
+    const std::pair<int, qreal> steps[] = {{+3, 12}, {-1, 11}, {-20, 1}, {+250, 200}};
+    for (const auto& [clicks, points] : steps) {
+        for (int i = 0; i < std::abs(clicks); ++i) {
+            child(*form, QLatin1String(clicks > 0 ? "Command7" : "Command8"))->click();
+        }
+        for (int i = 1; i <= kGridCells; ++i) {
+            ASSERT_EQ(cell(*form, i)->font().pointSizeF(), points) << "hidden ones too: " << i;
+        }
+        click(*form, QStringLiteral("Command1"));
+    }
+    EXPECT_EQ(dayButtonOf(*form, 1)->font().pointSizeF(), 8.25) << "day buttons keep their size";
+    EXPECT_FALSE(exists("data")) << "a font change is no edit";
 }
 
 // Alt+arrows step from today when the focus is on a button, or from the day

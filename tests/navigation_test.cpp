@@ -44,23 +44,4 @@ TEST_F(Navigation, SavesTheNoteThenShowsTheMonth)
     }
 }
 
-using Zoom = WindowTest;
-
-TEST_F(Zoom, ChangesEveryNoteBoxByOnePointWithinLimits)
-{
-    const auto form = openForm();
-    const std::pair<int, qreal> steps[] = {{+3, 12}, {-1, 11}, {-20, 1}, {+250, 200}};
-    for (const auto& [clicks, points] : steps) {
-        for (int i = 0; i < std::abs(clicks); ++i) {
-            child(*form, QLatin1String(clicks > 0 ? "Command7" : "Command8"))->click();
-        }
-        for (int i = 1; i <= kGridCells; ++i) {
-            ASSERT_EQ(cell(*form, i)->font().pointSizeF(), points) << "hidden ones too: " << i;
-        }
-        click(*form, QStringLiteral("Command1"));
-    }
-    EXPECT_EQ(dayButtonOf(*form, 1)->font().pointSizeF(), 8.25) << "day buttons keep their size";
-    EXPECT_FALSE(exists("data")) << "a font change is no edit";
-}
-
 } // namespace
