@@ -93,14 +93,17 @@ TEST_F(Desktop, ThemesScreenReadersLargeFontsAndZoomMeetTheWindow)
     EXPECT_FALSE(exists("data")) << "a font change is no edit";
 }
 
-// Alt+arrows step from today when the focus is on a button, or from the day
-// being edited, saving it first; Alt+Home goes back to today.
+// Alt+arrows step from today when the focus is on a button, from the 1st of
+// another month, or from the day being edited, saving it first; Alt+Home goes
+// back to today.
 TEST_F(Desktop, AltKeysGoFromDayToDaySavingFirst)
 {
     const std::tuple<bool, int, QKeyCombination, QDate> rows[] = {
         // Next month first; the day edited (0: none); the key; where it goes.
-        {false, 0, Qt::ALT | Qt::Key_Right, {2007, 12, 6}},
+        {false, 0, Qt::ALT | Qt::Key_Down, {2007, 12, 12}},
         {false, 31, Qt::ALT | Qt::Key_Right, {2008, 1, 1}},
+        {true, 0, Qt::ALT | Qt::Key_Left, {2007, 12, 31}},
+        {false, 3, Qt::ALT | Qt::Key_Up, {2007, 11, 26}},
         {true, 0, Qt::ALT | Qt::Key_Home, {2007, 12, 5}}};
     for (const auto& [nextMonthFirst, edited, key, to] : rows) {
         SCOPED_TRACE(testing::Message() << edited << " to " << to.toString().toStdString());
