@@ -105,7 +105,7 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
 TEST(TypedDates, AreReadOrRefused)
 {
     const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
-    const std::tuple<const char*, QLocale, QDate> rows[] = {{"2031-07-04", german, {2031, 7, 4}},
+    const std::tuple<const char*, QLocale, QDate> rows[] = {{" 2031-7-4 ", german, {2031, 7, 4}},
                                                             {"32768-01-01", us, {}},
                                                             {"2031-02-29", us, {}},
                                                             {"04.07.2031", german, {2031, 7, 4}},
