@@ -1,6 +1,5 @@
 #pragma once
 
-#include "qtprinters.h"
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -12,9 +11,21 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <ostream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// Readable failure messages for Qt strings in assertions.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* out)
+{
+    *out << '"' << bytes.toStdString() << "\" (" << bytes.size() << " bytes)";
+}
 
 // Each test runs in a fresh, empty working folder of its own, which is
 // removed afterwards; the previous working folder is restored.
