@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace plandeck;
 
@@ -17,14 +16,18 @@ namespace {
 
 using Desktop = WindowTest;
 
-// Under a dark theme's light text, every text on a background of the
+// With a dark theme's light text, every text on a background of the
 // program's own (today, weekend, weekday, the grey template and the
-// reminder's yellow) is readable.
-TEST_F(Desktop, TextOnTheProgramsColoursIsReadableUnderADarkTheme)
+// reminder's yellow) is readable. Screen readers hear the note boxes by their
+// dates and not the day buttons; the reminder is a dialog. Each top-row
+// button keeps its width (twips, as designed) and its caption fits; at 12
+// points on a 144 dpi screen the caption's font shrinks, no further than
+// needed, until it fits. The zoom buttons change every note box by one point
+// within limits, and nothing else.
+TEST_F(Desktop, ThemesScreenReadersLargeFontsAndZoomMeetTheWindow)
 {
     const QPalette theme = QApplication::palette();
     QPalette dark = theme;
-    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
     dark.setColor(QPalette::Text, Qt::white);
     QApplication::setPalette(dark);
     auto form = openForm();
@@ -33,27 +36,30 @@ TEST_F(Desktop, TextOnTheProgramsColoursIsReadableUnderADarkTheme)
         form->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Text1")));
     boxes.append(child<QWidget>(reminder, QStringLiteral("Text1")));
     auto bgr = [](const QColor& c) { return c.red() | c.green() << 8 | c.blue() << 16; };
-    QSet<quint32> backgrounds;
+    QSet<quint32> seen;
     for (const QWidget* box : boxes) {
         const quint32 back = bgr(box->palette().color(QPalette::Base));
         EXPECT_GE(contrastRatio(back, bgr(box->palette().color(QPalette::Text))), kReadableContrast)
             << box->objectName().toStdString();
-        backgrounds.insert(back);
+        seen.insert(back);
     }
-    EXPECT_TRUE(
-        backgrounds.contains({0x008888FFu, 0x00FF8888u, 0x0088FF88u, 0x00EEEEEEu, 0x00CCFFFFu}));
+    EXPECT_TRUE(seen.contains({0x008888FFu, 0x00FF8888u, 0x0088FF88u, 0x00EEEEEEu, 0x00CCFFFFu}));
     QApplication::setPalette(theme);
-}
 
-// Each top-row button keeps its width (twips, as designed); its caption's
-// font shrinks, no further than needed, until the caption fits at 12 points
-// on a 144 dpi screen.
-TEST_F(Desktop, TopRowCaptionsFitAtLargeFontsAndDensities)
-{
-    auto form = openForm();
+    auto accessible = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+    EXPECT_EQ(accessible(boxOf(*form, 5))->text(QAccessible::Name),
+              QStringLiteral("Wednesday, 5 December 2007, today"));
+    EXPECT_EQ(accessible(&reminder)->role(), QAccessible::Dialog);
+    QStringList presented;
+    for (int i = 0; i < accessible(form.get())->childCount(); ++i) {
+        presented.append(accessible(form.get())->child(i)->object()->objectName());
+    }
+    EXPECT_EQ(presented.filter(QStringLiteral("Text1(")).size(), 36);
+    EXPECT_EQ(presented.filter(QStringLiteral("Command4(")), QStringList());
+
     QImage screen(1, 1, QImage::Format_RGB32);
-    screen.setDotsPerMeterX(qRound(144 / 0.0254));
-    screen.setDotsPerMeterY(qRound(144 / 0.0254));
+    screen.setDotsPerMeterX(5669); // 144 dpi
+    screen.setDotsPerMeterY(5669);
     const std::pair<const char*, float> rows[] = {
         {"Command3", 495},  {"Command2", 1215}, {"Command1", 1215}, {"Command10", 495},
         {"Command11", 495}, {"Command7", 255},  {"Command8", 255},  {"Command9", 735}};
@@ -63,29 +69,40 @@ TEST_F(Desktop, TopRowCaptionsFitAtLargeFontsAndDensities)
         EXPECT_EQ(button->width(), toPixels(widthTwips)) << name;
         EXPECT_TRUE(captionFits(button->text(), QFontMetricsF(button->font(), button), room));
         QFont font = QApplication::font();
+        const auto fitsAt = [&](qreal points) {
+            font.setPointSizeF(points);
+            return captionFits(button->text(), QFontMetricsF(font, &screen), room);
+        };
         font.setPointSizeF(12);
         const qreal fitted = fittedPointSize(button->text(), font, room, &screen);
-        font.setPointSizeF(fitted);
-        const bool fits = captionFits(button->text(), QFontMetricsF(font, &screen), room);
-        font.setPointSizeF(fitted + 0.25);
-        EXPECT_TRUE(
-            fitted <= 12 && fits &&
-            (fitted == 12 || !captionFits(button->text(), QFontMetricsF(font, &screen), room)))
+        EXPECT_TRUE(fitted <= 12 && fitsAt(fitted) && (fitted == 12 || !fitsAt(fitted + 0.25)))
             << name << ": " << fitted;
     }
+
+    const std::pair<int, qreal> steps[] = {{+3, 12}, {-1, 11}, {-20, 1}, {+250, 200}};
+    for (const auto& [clicks, points] : steps) {
+        for (int i = 0; i < std::abs(clicks); ++i) {
+            child(*form, QLatin1String(clicks > 0 ? "Command7" : "Command8"))->click();
+        }
+        for (int i = 1; i <= kGridCells; ++i) {
+            ASSERT_EQ(cell(*form, i)->font().pointSizeF(), points) << "hidden ones too: " << i;
+        }
+        click(*form, QStringLiteral("Command1"));
+    }
+    EXPECT_EQ(dayButtonOf(*form, 1)->font().pointSizeF(), 8.25) << "day buttons keep their size";
+    EXPECT_FALSE(exists("data")) << "a font change is no edit";
 }
 
 // Alt+arrows step from today when the focus is on a button, from the 1st of
-// another month, or from the day being edited, saving it first.
+// another month, or from the day being edited, saving it first; Alt+Home goes
+// back to today.
 TEST_F(Desktop, AltKeysGoFromDayToDaySavingFirst)
 {
     const std::tuple<bool, int, QKeyCombination, QDate> rows[] = {
         // Next month first; the day edited (0: none); the key; where it goes.
-        {false, 0, Qt::ALT | Qt::Key_Right, {2007, 12, 6}},
-        {true, 0, Qt::ALT | Qt::Key_Right, {2008, 1, 2}},
-        {false, 1, Qt::ALT | Qt::Key_Left, {2007, 11, 30}},
+        {false, 0, Qt::ALT | Qt::Key_Down, {2007, 12, 12}},
         {false, 31, Qt::ALT | Qt::Key_Right, {2008, 1, 1}},
-        {false, 28, Qt::ALT | Qt::Key_Down, {2008, 1, 4}},
+        {true, 0, Qt::ALT | Qt::Key_Left, {2007, 12, 31}},
         {false, 3, Qt::ALT | Qt::Key_Up, {2007, 11, 26}},
         {true, 0, Qt::ALT | Qt::Key_Home, {2007, 12, 5}}};
     for (const auto& [nextMonthFirst, edited, key, to] : rows) {
@@ -102,30 +119,6 @@ TEST_F(Desktop, AltKeysGoFromDayToDaySavingFirst)
         EXPECT_EQ(caption(*form), monthCaption(to.month(), to.year()));
         EXPECT_EQ(form->focusWidget(), boxOf(*form, to.day()));
     }
-}
-
-// Note boxes are named by their dates, the windows by their titles; the day
-// buttons are not presented.
-TEST_F(Desktop, ScreenReadersHearDatesAndWindowsButNoDayButtons)
-{
-    auto form = openForm();
-    Form3 reminder;
-    reminder.setWindowTitle(QStringLiteral("5-December-2007 Wednesday"));
-    auto accessible = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
-    EXPECT_EQ(accessible(boxOf(*form, 5))->text(QAccessible::Name),
-              QStringLiteral("Wednesday, 5 December 2007, today"));
-    EXPECT_EQ(accessible(boxOf(*form, 6))->text(QAccessible::Name),
-              QStringLiteral("Thursday, 6 December 2007"));
-    EXPECT_EQ(accessible(form.get())->role(), QAccessible::Window);
-    EXPECT_EQ(accessible(&reminder)->role(), QAccessible::Dialog);
-    EXPECT_EQ(accessible(form.get())->text(QAccessible::Name), form->windowTitle());
-    EXPECT_EQ(accessible(&reminder)->text(QAccessible::Name), reminder.windowTitle());
-    QStringList presented;
-    for (int i = 0; i < accessible(form.get())->childCount(); ++i) {
-        presented.append(accessible(form.get())->child(i)->object()->objectName());
-    }
-    EXPECT_EQ(presented.filter(QStringLiteral("Text1(")).size(), 36);
-    EXPECT_EQ(presented.filter(QStringLiteral("Command4(")), QStringList());
 }
 
 // The banner and the icon come at the screen's density, in their designed

@@ -4,9 +4,6 @@
 
 #include <QClipboard>
 #include <QSessionManager>
-#include <QTest>
-#include <csignal>
-#include <functional>
 
 using namespace plandeck;
 
@@ -15,11 +12,6 @@ namespace {
 using Editing = WindowTest;
 
 const QString kNote5 = QStringLiteral("data/2007-12-05.txt");
-
-void emitSessionEnd(Form1&)
-{
-    Q_EMIT qGuiApp->commitDataRequest(*qGuiApp->findChild<QSessionManager*>());
-}
 
 // Each way of leaving a box or ending the program saves what was typed.
 TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
@@ -30,7 +22,10 @@ TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
         {"window close", [](Form1& form) { form.close(); }},
         {"Ctrl+Q",
          [](Form1& form) { QTest::keyClick(boxOf(form, 5), Qt::Key_Q, Qt::ControlModifier); }},
-        {"session end", emitSessionEnd},
+        {"session end",
+         [](Form1&) {
+             Q_EMIT qGuiApp->commitDataRequest(*qGuiApp->findChild<QSessionManager*>());
+         }},
         {"SIGTERM", [](Form1&) { ::raise(SIGTERM); }},
         {"SIGINT", [](Form1&) { ::raise(SIGINT); }},
         {"SIGHUP", [](Form1&) { ::raise(SIGHUP); }},
@@ -56,27 +51,20 @@ TEST_F(Editing, EveryWayOfLeavingTheBoxSavesIt)
 // UTF-8; no-break spaces stay.
 TEST_F(Editing, TypedTextIsStoredAsTheBoxShowsIt)
 {
-    const struct
-    {
-        QString typed, pasted;
-        QByteArray stored;
-    } rows[] = {
-        {QStringLiteral("one\ntwo"), {}, "one\r\ntwo"},
-        {QStringLiteral("plain \u00e9"), {}, "plain \xE9"},
+    const std::tuple<QString, QString, QByteArray> rows[] = {
+        {QStringLiteral("one\ntwo, nb\u00a0sp \u00e9"), {}, "one\r\ntwo, nb\xA0sp \xE9"},
         {QStringLiteral("\u0141\u00f3d\u017a"), QStringLiteral(" \u2713"),
-         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93"},
-        {QStringLiteral("nb\u00a0sp"), {}, "nb\xA0sp"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.stored.toStdString());
+         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93"}};
+    for (const auto& [typed, pasted, stored] : rows) {
+        SCOPED_TRACE(stored.toStdString());
         QFile::remove(kNote5);
         const auto form = openForm();
-        typeInto(*form, 5, row.typed);
-        QApplication::clipboard()->setText(row.pasted);
+        typeInto(*form, 5, typed);
+        QApplication::clipboard()->setText(pasted);
         QTest::keyClick(boxOf(*form, 5), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(boxOf(*form, 5)->noteText(), row.typed + row.pasted);
+        EXPECT_EQ(boxOf(*form, 5)->noteText(), typed + pasted);
         tick(*form);
-        EXPECT_EQ(readFile(kNote5), row.stored);
+        EXPECT_EQ(readFile(kNote5), stored);
     }
 }
 

@@ -1,8 +1,6 @@
 #include "windowfixture.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 
 using namespace plandeck;
 
@@ -25,41 +23,12 @@ QWidget* activeWindow(const QString& name)
     return window != nullptr && QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
 
-// Among 300 notes, the one holding the words: Ctrl+F, type, Enter saves the
-// edit, shows that month and puts the cursor at the match; Ctrl+F brings the
-// one Find window back with its text selected.
-TEST_F(FindWindows, FindTypeEnterPutsTheCursorAtTheMatchAfterSavingTheEdit)
-{
-    for (QDate date(1960, 12, 1); date < QDate(1961, 9, 27); date = date.addDays(1)) {
-        writeFile(GetFileName(Int16(date.day()), Int16(date.month()), Int16(date.year())),
-                  "breakfast\r\nlunch");
-    }
-    writeFile("data/1961-05-17.txt", "breakfast\r\nthe quokka visit");
-    const auto form = openForm();
-    typeInto(*form, 5, QStringLiteral("pending"));
-    press(Qt::CTRL | Qt::Key_F);
-    QWidget* find = activeWindow(QStringLiteral("FindNotes"));
-    ASSERT_NE(find, nullptr);
-    type(QStringLiteral("QUOKKA"));
-    auto* count = child<QLabel>(*find, QStringLiteral("FindCount"));
-    EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("1 note"); }));
-    press(Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_EQ(caption(*form), QStringLiteral("May-1961"));
-    EXPECT_EQ(QApplication::focusWidget(), boxOf(*form, 17));
-    EXPECT_EQ(boxOf(*form, 17)->textCursor().position(), 14);
-    EXPECT_TRUE(dayButtonOf(*form, 17)->font().bold()) << "the day being edited";
-    EXPECT_EQ(readFile("data/2007-12-05.txt"), QByteArray("pending"));
-    press(Qt::CTRL | Qt::Key_F);
-    ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
-    EXPECT_EQ(topLevels(QStringLiteral("FindNotes")).size(), 1);
-    EXPECT_EQ(child<QLineEdit>(*find, QStringLiteral("FindText"))->selectedText(),
-              QStringLiteral("QUOKKA"));
-}
-
-// A text that is no date gets a message and moves nothing; 2031-07-04 shows
-// that day, ready for typing.
-TEST_F(FindWindows, GoToDateRefusesNonDatesThenShowsTheDayToTypeInto)
+// Ctrl+G: a text that is no date gets a message and moves nothing; 2031-07-04
+// shows that day, ready for typing. Then among 300 notes, the one holding the
+// words: Ctrl+F, type, Enter saves the edit, shows that month and puts the
+// cursor at the match; Ctrl+F brings the one Find window back with its text
+// selected.
+TEST_F(FindWindows, GoToAndFindShowTheDayAfterSavingTheEdit)
 {
     const auto form = openForm();
     press(Qt::CTRL | Qt::Key_G);
@@ -77,6 +46,31 @@ TEST_F(FindWindows, GoToDateRefusesNonDatesThenShowsTheDayToTypeInto)
     type(QStringLiteral("fireworks"));
     tick(*form);
     EXPECT_EQ(readFile("data/2031-07-04.txt"), QByteArray("fireworks"));
+
+    for (QDate date(1960, 12, 1); date < QDate(1961, 9, 27); date = date.addDays(1)) {
+        writeFile(GetFileName(Int16(date.day()), Int16(date.month()), Int16(date.year())),
+                  "breakfast\r\nlunch");
+    }
+    writeFile("data/1961-05-17.txt", "breakfast\r\nthe quokka visit");
+    type(QStringLiteral(", pending"));
+    press(Qt::CTRL | Qt::Key_F);
+    QWidget* find = activeWindow(QStringLiteral("FindNotes"));
+    ASSERT_NE(find, nullptr);
+    type(QStringLiteral("QUOKKA"));
+    auto* count = child<QLabel>(*find, QStringLiteral("FindCount"));
+    EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("1 note"); }));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(caption(*form), QStringLiteral("May-1961"));
+    EXPECT_EQ(QApplication::focusWidget(), boxOf(*form, 17));
+    EXPECT_EQ(boxOf(*form, 17)->textCursor().position(), 14);
+    EXPECT_TRUE(dayButtonOf(*form, 17)->font().bold()) << "the day being edited";
+    EXPECT_EQ(readFile("data/2031-07-04.txt"), QByteArray("fireworks, pending"));
+    press(Qt::CTRL | Qt::Key_F);
+    ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
+    EXPECT_EQ(topLevels(QStringLiteral("FindNotes")).size(), 1);
+    EXPECT_EQ(child<QLineEdit>(*find, QStringLiteral("FindText"))->selectedText(),
+              QStringLiteral("QUOKKA"));
 }
 
 } // namespace

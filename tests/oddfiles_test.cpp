@@ -3,11 +3,8 @@
 #include "core/reminder/digest.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
-#include <QTest>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace plandeck;
 
@@ -23,9 +20,7 @@ QStringList snapshot(const QString& folder)
     QStringList lines;
     for (const QString& name : WorkFolderTest::entries(folder)) {
         const QString path = folder + QLatin1Char('/') + name;
-        struct stat st
-        {
-        };
+        struct stat st = {};
         ::lstat(path.toLocal8Bit().constData(), &st);
         // A FIFO is never opened, here either.
         const QByteArray content = S_ISREG(st.st_mode)   ? WorkFolderTest::readFile(path)
@@ -57,7 +52,6 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     writeFile("data/2007-12-7.txt", "no leading zero");
     const QStringList before = snapshot("data");
     {
-        const WithoutFilePowers unprivileged;
         const auto form = openForm();
         EXPECT_EQ(boxOf(*form, 3)->toPlainText().size(), 512);
         for (const auto& [day, shown] :
@@ -74,10 +68,8 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
         for (int day = 1; day <= 9; ++day) {
             click(boxOf(*form, day));
             tick(*form);
-            EXPECT_EQ(
-                reminderDigest(Int16(day), 12, 2008).contains(QStringLiteral("could not be read")),
-                day >= 8)
-                << day;
+            const QString digest = reminderDigest(Int16(day), 12, 2008);
+            EXPECT_EQ(digest.contains(QStringLiteral("could not be read")), day >= 8) << day;
         }
         click(*form, QStringLiteral("Command3"));
         ASSERT_EQ(warnings.size(), 1);
@@ -88,6 +80,9 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
         EXPECT_TRUE(form->close());
     }
     EXPECT_EQ(snapshot("data"), before);
+    // The snapshot could not read the private note.
+    ASSERT_EQ(::chmod("data/2007-12-08.txt", 0600), 0);
+    EXPECT_EQ(readFile("data/2007-12-08.txt"), QByteArray("private"));
 }
 
 std::optional<FileSizeLimit> g_small;
@@ -97,12 +92,8 @@ std::optional<FileSizeLimit> g_small;
 // window from replacing the text, and the first save after the remedy works.
 TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
 {
-    const struct
-    {
-        void (*cause)();
-        void (*remedy)();
-        const char* reason;
-    } faults[] = {
+    // The fault, its remedy and the reason the warning gives.
+    const std::tuple<void (*)(), void (*)(), const char*> faults[] = {
         {[] { g_small.emplace(16); }, [] { g_small.reset(); }, "File too large"},
         {[] {
              QDir(QStringLiteral("data")).removeRecursively();
@@ -111,14 +102,14 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
          [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
     };
     const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.reason);
+    for (const auto& [cause, remedy, reason] : faults) {
+        SCOPED_TRACE(reason);
         warnings.clear();
         confirmations = dismissals = 0;
         QDir(QStringLiteral("data")).removeRecursively();
         writeFile(kNote5, "old note");
         const auto form = openForm();
-        fault.cause();
+        cause();
         typeInto(*form, 5, text.mid(8));
         click(*form, QStringLiteral("Command1"));
         form->resize(850, 620);
@@ -126,7 +117,7 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
         EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
         ASSERT_EQ(warnings.size(), 1);
         EXPECT_TRUE(warnings.first().contains(QStringLiteral("5-December-2007")));
-        EXPECT_TRUE(warnings.first().contains(QLatin1String(fault.reason)));
+        EXPECT_TRUE(warnings.first().contains(QLatin1String(reason)));
         if (QFileInfo(kNote5).isFile()) {
             EXPECT_EQ(readFile(kNote5), QByteArray("old note"));
         }
@@ -136,7 +127,7 @@ TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
         EXPECT_EQ(confirmations, 1) << "closing asks first";
         EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
 
-        fault.remedy();
+        remedy();
         tick(*form);
         EXPECT_EQ(readFile(kNote5), text.toLatin1());
         EXPECT_EQ(dismissals, 1) << "the warning is taken back";

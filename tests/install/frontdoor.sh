@@ -52,7 +52,6 @@ expect_log "folder:$tmp/remind" "arg:remind"
 run XDG_DATA_HOME="$tmp/xdg" HOME="$tmp/user" "$installed"
 expect_log "folder:$tmp/xdg/plandeck"
 run XDG_DATA_HOME=relative HOME="$tmp/user" "$installed"
-folder_holds "$tmp/user/.local/share/plandeck" data ft.txt temp
 expect_log "folder:$tmp/user/.local/share/plandeck"
 start "$installed" && fail "plandeck ran without HOME"
 [ ! -e "$tmp/log" ] || fail "the window program ran without HOME"
@@ -73,8 +72,7 @@ run XDG_CONFIG_HOME="$tmp/config" HOME="$tmp/user" "$installed" --autostart on
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects the login reminder"
 grep -qxF "Exec=$(exec_argument "$installed") remind" "$entry" && grep -qxF "TryExec=$installed" "$entry" \
     || fail "the login reminder does not start $installed remind: $(cat "$entry")"
-run XDG_CONFIG_HOME="$tmp/config" "$installed" --autostart off
-run XDG_CONFIG_HOME="$tmp/config" "$installed" --autostart off
+for _ in 1 2; do run XDG_CONFIG_HOME="$tmp/config" "$installed" --autostart off; done
 [ ! -e "$entry" ] || fail "--autostart off left the entry"
 run HOME="$tmp/user" "$installed" --autostart on
 [ -f "$tmp/user/.config/autostart/io.github.plandeck.Plandeck-remind.desktop" ] || fail "no entry in ~/.config"

@@ -23,9 +23,7 @@ install() {
     # The manifest names the final paths, without DESTDIR.
     sed "s|^$prefix/||" "$build/install_manifest.txt" | sort > "$tmp/manifest"
     (cd "$root" && find . ! -type d | sed 's|^\./||' | sort) > "$tmp/found"
-    for list in manifest found; do
-        diff "$tmp/expected" "$tmp/$list" > "$tmp/diff" || fail "$list: not the expected files: $(cat "$tmp/diff")"
-    done
+    for list in manifest found; do diff "$tmp/expected" "$tmp/$list" > "$tmp/diff" || fail "$list: not the expected files: $(cat "$tmp/diff")"; done
     [ -x "$root/bin/plandeck" ] && [ -x "$root/libexec/plandeck/plandeck-gui" ] || fail "the programs are not executable"
     for size in $sizes; do
         icon="$root/share/icons/hicolor/${size}x$size/apps/$id.png"
