@@ -68,35 +68,27 @@ TEST_F(Editing, TypedTextIsStoredAsTheBoxShowsIt)
     }
 }
 
-TEST_F(Editing, EmptiedNoteDeletesItsFileAndAnEmptyBoxWritesNothing)
-{
-    writeFile(kNote5, "x");
-    const auto form = openForm();
-    typeInto(*form, 5, QString());
-    QTest::keyClick(boxOf(*form, 5), Qt::Key_Backspace);
-    click(boxOf(*form, 6));
-    EXPECT_FALSE(exists(kNote5));
-    QDir().rmdir("data");
-    click(boxOf(*form, 7));
-    tick(*form);
-    EXPECT_FALSE(exists("data")) << "leaving empty boxes writes nothing";
-}
-
-TEST_F(Editing, UntouchedNotesAreNeverRewritten)
+// Opening, leaving or idling in a cell never rewrites its note, nor does
+// typing and undoing it back (no normalised copy is written); an emptied
+// note deletes its file, and leaving empty boxes writes nothing.
+TEST_F(Editing, OnlyEditsAreWrittenAndAnEmptiedNoteIsDeleted)
 {
     const QByteArray odd("lone\nLF, lone\rCR, tab\t, NUL\0 and \x81\xFF", 36);
     writeFile(kNote5, odd);
+    writeFile("data/2007-12-06.txt", "x");
     const auto form = openForm();
     click(boxOf(*form, 5));
     tick(*form);
-    click(boxOf(*form, 6));
+    click(boxOf(*form, 7));
     EXPECT_EQ(readFile(kNote5), odd);
-
-    // Typing and undoing it back gives the loaded bytes, not a normalised copy.
     typeInto(*form, 5, QStringLiteral("x"));
     QTest::keyClick(boxOf(*form, 5), Qt::Key_Backspace);
-    click(boxOf(*form, 6));
+    typeInto(*form, 6, QString());
+    QTest::keyClick(boxOf(*form, 6), Qt::Key_Backspace);
+    click(boxOf(*form, 7));
+    tick(*form);
     EXPECT_EQ(readFile(kNote5), odd);
+    EXPECT_EQ(entries("data"), QStringList("2007-12-05.txt"));
 }
 
 // The cell of 10 December shows 14 January a month later, here with the

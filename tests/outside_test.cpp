@@ -136,9 +136,11 @@ TEST_F(Outside, ALargeNoteBeingEditedNeverTurnsIntoANotice)
 }
 
 // A large note shows as its beginning until its box takes the focus; that
-// preview is never saved, whatever saves around it. (The next test types
-// into such a note: its box then holds the whole note.)
-TEST_F(Outside, ALargeNotesPreviewIsNeverSaved)
+// preview is never saved, whatever saves around it. Typed into, the whole
+// note is saved by a worker thread at the timer tick while typing goes on:
+// here another copy holds the note's lock until a key has been typed. That
+// key is saved by the next save, not taken for saved by the first.
+TEST_F(Outside, ALargeNoteIsPreviewedAndSavedInTheBackground)
 {
     const QByteArray note = largeNote(kPreviewBytes * 3);
     writeFile(kNote, note);
@@ -148,18 +150,7 @@ TEST_F(Outside, ALargeNotesPreviewIsNeverSaved)
     form->saveNotes();
     click(*form, QStringLiteral("Command1"));
     click(*form, QStringLiteral("Command2"));
-    form->close();
     EXPECT_EQ(readFile(kNote), note);
-}
-
-// A large note's timer save is written by a worker thread while typing goes
-// on: here another copy holds the note's lock until a key has been typed.
-// That key is saved by the next save, not taken for saved by the first.
-TEST_F(Outside, ALargeNoteSavesInTheBackgroundAndKeepsWhatIsTypedMeanwhile)
-{
-    const QByteArray note = largeNote(kPreviewBytes * 3);
-    writeFile(kNote, note);
-    const auto form = openForm();
     typeInto(*form, 6, QStringLiteral("a"));
     const int lock = ::open("data/.2007-12-06.txt.lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     ASSERT_EQ(::flock(lock, LOCK_EX), 0);

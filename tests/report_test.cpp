@@ -25,7 +25,8 @@ TEST(SystemLocale, CaptionFollowsTheEnvironment)
 using Reports = WorkFolderTest;
 
 // Only the days of the month are listed; the notes are escaped, and the
-// order of the replacements matters: & first, CR LF last.
+// order of the replacements matters: & first, CR LF last. (The escaping fuzz
+// target checks every other input against the replacements in turn.)
 TEST_F(Reports, ListOnlyTheDaysOfTheMonthWithTheirNotesEscaped)
 {
     writeFile("data/2007-02-29.txt", "no such day");
@@ -42,13 +43,11 @@ TEST_F(Reports, ListOnlyTheDaysOfTheMonthWithTheirNotesEscaped)
     const QByteArray nbsp8 = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
     const std::pair<QByteArray, QByteArray> cases[] = {
         {"\r\r\n", "\r<br>"},
-        {"a\rb\nc\n\rd", "a\rb\nc\n\rd"},
         {"a     ", "a&nbsp; &nbsp;  "},
         {" \t ", " " + nbsp8 + " "},
         {"&\t", "&amp;" + nbsp8},
         {"<\r\n>", "&lt;<br>&gt;"},
         {"<script>alert(\"x\")</script>", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
-        {"it's \xE9\x80", "it's \xE9\x80"},
     };
     for (const auto& [note, html] : cases) {
         EXPECT_EQ(escapeNote(note), html) << note.toStdString();

