@@ -121,7 +121,7 @@ TEST_F(Reliability, TrapsAndFaultsNeitherWriteThroughNorLoseTheNote)
     for (const auto& [name, cause, deleting, reason] : rows) {
         SCOPED_TRACE(name);
         startRow("old");
-        const StoreResult result = [&] {
+        const StoreResult result = [cause = cause, deleting = deleting] {
             const UniqueFd held = cause();
             return deleting ? DeleteData(5, 12, 2007) : UpdateData(5, 12, 2007, "new");
         }();
