@@ -52,7 +52,8 @@ void changeOutside(How how, const QByteArray& bytes)
 }
 
 // A cell nobody is editing shows the outside change within a second, where
-// its reader left it, and writes nothing.
+// its reader left it, and writes nothing; another day's note in that cell
+// shows from its start.
 TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
 {
     for (const How how : {InPlace, ByRename, Create, Delete}) {
@@ -72,6 +73,9 @@ TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
             EXPECT_EQ(box->verticalScrollBar()->value(), scrolled);
         }
         EXPECT_EQ(readFile(kNote), after);
+        writeFile("data/2008-01-10.txt", lines(60, "january"));
+        click(*form, QStringLiteral("Command1"));
+        EXPECT_EQ(box->verticalScrollBar()->value(), 0);
     }
 }
 

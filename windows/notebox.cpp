@@ -24,7 +24,11 @@ bool NoteBox::isEdited() const
 
 void NoteBox::setTextUnedited(const QString& text)
 {
-    setPlainText(text);
+    // The document takes the text itself: QPlainTextEdit::setPlainText would
+    // also select the whole text to reset its format and lay out its last
+    // lines to place the cursor, a sixth of a month step. Either way the text
+    // shows from its start with an empty undo history.
+    document()->setPlainText(text);
     m_loadedText = text;
     document()->setModified(false);
 }
