@@ -365,6 +365,8 @@ void Form1::placePicture(Int16 month, Int16 year)
 
 void Form1::ShowMonth(Int16 month, Int16 year)
 {
+    // The cells may show other days from here on: a save on its way first.
+    finishBackgroundSave();
     placePicture(month, year);
     for (Int16 i = 1; i <= kGridCells; ++i) {
         if (GetDay(i, month, year) == 0) {
