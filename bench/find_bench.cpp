@@ -36,18 +36,23 @@ void needApplication()
 }
 
 // The century of notes, written once at first use; each benchmark enters it
-// for its duration and goes back to where it was.
+// for its duration (with the application its finders need) and goes back to
+// where it was. A benchmark without it is skipped with the reason.
 class CenturyFolder
 {
 public:
-    CenturyFolder() : m_previous(QDir::currentPath())
+    explicit CenturyFolder(benchmark::State& state) : m_previous(QDir::currentPath())
     {
+        needApplication();
         static const std::unique_ptr<BenchFolder> folder = [] {
             auto made = std::make_unique<BenchFolder>();
             const bool good = made->isValid() && fillDays(kNotes, kNoteSize);
             return good ? std::move(made) : nullptr;
         }();
         m_valid = folder != nullptr && QDir::setCurrent(folder->path());
+        if (!m_valid) {
+            state.SkipWithError("cannot write the notes");
+        }
     }
     ~CenturyFolder() { QDir::setCurrent(m_previous); }
     CenturyFolder(const CenturyFolder&) = delete;
@@ -97,22 +102,12 @@ double timedSearch(NoteFinder& finder, const QString& text, Enough enough)
     return waitFor(finder, since, enough) / 1e3;
 }
 
-// Writes the century of notes once per benchmark; false when it could not.
-bool centuryReady(benchmark::State& state, const CenturyFolder& folder)
-{
-    if (!folder.isValid()) {
-        state.SkipWithError("cannot write the notes");
-    }
-    return folder.isValid();
-}
-
 // A new finder (nothing read yet) until the first rows arrive: a word that
 // most notes hold, so the first notes read already show.
 void BM_FindFirstResults(benchmark::State& state)
 {
-    needApplication();
-    const CenturyFolder folder;
-    if (!centuryReady(state, folder)) {
+    const CenturyFolder folder(state);
+    if (!folder.isValid()) {
         return;
     }
     for (auto _ : state) {
@@ -129,9 +124,8 @@ void BM_FindFirstResults(benchmark::State& state)
 // A new finder until every note is read and the one quokka row is there.
 void BM_FindAllResults(benchmark::State& state)
 {
-    needApplication();
-    const CenturyFolder folder;
-    if (!centuryReady(state, folder)) {
+    const CenturyFolder folder(state);
+    if (!folder.isValid()) {
         return;
     }
     for (auto _ : state) {
@@ -155,9 +149,8 @@ void BM_FindAllResults(benchmark::State& state)
 // from one letter (nearly every note) to a phrase (one note).
 void BM_FindKeystroke(benchmark::State& state)
 {
-    needApplication();
-    const CenturyFolder folder;
-    if (!centuryReady(state, folder)) {
+    const CenturyFolder folder(state);
+    if (!folder.isValid()) {
         return;
     }
     NoteFinder finder;
@@ -175,8 +168,8 @@ void BM_FindKeystroke(benchmark::State& state)
 // file with the notes in memory, nothing changed.
 void BM_FindCheckFiles(benchmark::State& state)
 {
-    const CenturyFolder folder;
-    if (!centuryReady(state, folder)) {
+    const CenturyFolder folder(state);
+    if (!folder.isValid()) {
         return;
     }
     NoteIndex index;
