@@ -50,14 +50,20 @@ bool nothingToRemind(int day, int month, int year)
         struct stat st
         {
         };
-        if (::stat(noteFileName(day, month, k).c_str(), &st) != 0) {
-            if (errno == ENOENT || errno == ENOTDIR) {
-                continue;
+        const int result = ::stat(noteFileName(day, month, k).c_str(), &st);
+        // A note that cannot be looked up may hold something: the window
+        // program says why.
+        switch (noteKind(result, result != 0 ? errno : 0, st.st_mode)) {
+        case NoteKind::Note:
+            if (st.st_size > 0) {
+                return false;
             }
+            break;
+        case NoteKind::Unreadable:
             return false;
-        }
-        if (S_ISREG(st.st_mode) && st.st_size > 0) {
-            return false;
+        case NoteKind::Missing:
+        case NoteKind::NotANote:
+            break;
         }
     }
     return true;

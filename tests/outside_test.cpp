@@ -149,7 +149,7 @@ TEST_F(Outside, ALargeNoteIsPreviewedAndSavedInTheBackground)
     const QByteArray note = largeNote(kPreviewBytes * 3);
     writeFile(kNote, note);
     const auto form = openForm();
-    ASSERT_TRUE(boxOf(*form, 6)->isPreview());
+    ASSERT_TRUE(boxOf(*form, 6)->isReadOnly());
     click(boxOf(*form, 7));
     form->saveNotes();
     click(*form, QStringLiteral("Command1"));

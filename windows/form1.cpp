@@ -11,6 +11,7 @@
 #include "windows/frmabout.h"
 #include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
+#include "windows/notecell.h"
 #include "windows/notewatch.h"
 #include "windows/pictures.h"
 
@@ -92,8 +93,12 @@ Form1::Form1(Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     createControls();
     createGrid();
-    m_watch = new NoteWatch(Text1, this);
-    connect(&m_backgroundSave, &QFutureWatcherBase::finished, this, &Form1::finishBackgroundSave);
+    for (std::size_t i = 1; i < m_cells.size(); ++i) {
+        m_cells[i] = new NoteCell(Text1[i], this);
+        connectCell(m_cells[i]);
+    }
+    m_watch = new NoteWatch(this);
+    connect(m_watch, &NoteWatch::changed, this, &Form1::checkShownNotes);
     createShortcuts();
     createDayKeys();
     installAccessibleWindows();
@@ -102,11 +107,13 @@ Form1::Form1(Services services, QWidget* parent)
 Form1::~Form1()
 {
     // Boxes going away must not save into a half-destroyed window; a save
-    // on its way is written to the end.
+    // on its way is written to the end by its cell.
     for (NoteBox* box : Text1) {
-        disconnect(box, nullptr, this, nullptr);
+        disconnect(box, nullptr, nullptr, nullptr);
     }
-    m_backgroundSave.waitForFinished();
+    for (NoteCell* cell : m_cells) {
+        disconnect(cell, nullptr, this, nullptr);
+    }
 }
 
 void Form1::createControls()
@@ -251,7 +258,7 @@ void Form1::createShortcuts()
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this, handler, savesFirst] {
             if (savesFirst) {
-                saveNotes();
+                saveNotes(SaveOn::Now);
             }
             (this->*handler)();
         });
@@ -365,11 +372,10 @@ void Form1::placePicture(Int16 month, Int16 year)
 
 void Form1::ShowMonth(Int16 month, Int16 year)
 {
-    // The cells may show other days from here on: a save on its way first.
-    finishBackgroundSave();
     placePicture(month, year);
     for (Int16 i = 1; i <= kGridCells; ++i) {
         if (GetDay(i, month, year) == 0) {
+            m_cells[std::size_t(i)]->clearDay();
             Text1[std::size_t(i)]->hide();
             Command4[std::size_t(i)]->hide();
         }
@@ -379,17 +385,36 @@ void Form1::ShowMonth(Int16 month, Int16 year)
         const Int16 n = GetIndex(d, month, year);
         NoteBox* box = Text1[std::size_t(n)];
         // A note that could not be saved stays in its box, not the old file.
-        if (!box->isEdited()) {
-            m_watch->load(n, d, month, year);
-        }
+        m_cells[std::size_t(n)]->showDay(d, month, year);
         Command4[std::size_t(n)]->setText(QString::number(d));
         colourCell(n, d, month, year);
         box->show();
         Command4[std::size_t(n)]->show();
     }
     Label1->setText(monthCaption(month, year));
-    m_watch->follow(month, year);
+    followShownNotes();
     m_filled = true;
+}
+
+void Form1::checkShownNotes()
+{
+    for (NoteCell* cell : m_cells) {
+        if (cell != nullptr) {
+            cell->checkOutside();
+        }
+    }
+    followShownNotes();
+}
+
+void Form1::followShownNotes()
+{
+    QStringList files;
+    for (const NoteCell* cell : m_cells) {
+        if (cell != nullptr && cell->day() != 0 && cell->hasNoteFile()) {
+            files << GetFileName(cell->day(), cell->month(), cell->year());
+        }
+    }
+    m_watch->follow(files);
 }
 
 void Form1::resizeEvent(QResizeEvent* event)
@@ -439,7 +464,7 @@ void Form1::placeControls()
 
 void Form1::stepMonth(int delta)
 {
-    if (hasUnsavedNotes()) {
+    if (whenIdle([this, delta] { stepMonth(delta); }) || hasUnsavedNotes()) {
         return;
     }
     // The year is 16 bits wide; the month buttons stop at its ends.
@@ -460,7 +485,7 @@ void Form1::stepMonth(int delta)
 
 void Form1::stepYear(int delta)
 {
-    if (hasUnsavedNotes()) {
+    if (whenIdle([this, delta] { stepYear(delta); }) || hasUnsavedNotes()) {
         return;
     }
     const bool atEnd = (delta > 0 && y == std::numeric_limits<Int16>::max()) ||
@@ -489,7 +514,10 @@ void Form1::changeMonth(Int16 month, Int16 year)
 
 bool Form1::showDate(const QDate& date, int cursorPosition)
 {
-    saveNotes();
+    saveNotes(SaveOn::Now);
+    if (whenIdle([this, date, cursorPosition] { showDate(date, cursorPosition); })) {
+        return true;
+    }
     if (hasUnsavedNotes() || !date.isValid()) {
         return false;
     }
@@ -544,7 +572,7 @@ void Form1::Command3_Click()
 {
     // The note being edited was saved by the focus loss of the click or by
     // the shortcut; a note that still cannot be saved would be missing.
-    if (hasUnsavedNotes()) {
+    if (whenIdle([this] { Command3_Click(); }) || hasUnsavedNotes()) {
         return;
     }
     const ReportPage page = buildReport(M, y);

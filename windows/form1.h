@@ -4,14 +4,14 @@
 #include "core/layout/formlayout.h"
 #include "core/notes/notestore.h"
 #include "startup/frontdoor.h"
+#include "windows/notecell.h"
 #include "windows/services.h"
 
-#include <QFutureWatcher>
 #include <QRandomGenerator>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
-#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -47,9 +47,9 @@ public:
     // Welcome message, today's date and the run mode.
     LoadOutcome Form_Load(RunMode mode);
 
-    // Saves every box with unsaved text, as a timer tick, a shortcut, a
-    // session end or SIGTERM requires. False while a note cannot be saved;
-    // each failure is reported once.
+    // Saves every box with unsaved text, as the end of the session
+    // requires: a save on the worker thread is waited for first. False while
+    // a note cannot be saved; each failure is reported once.
     bool saveNotes();
     // Closes without asking about a note that cannot be saved (SIGTERM).
     void closeForShutdown();
@@ -80,28 +80,22 @@ private:
     void Form_Resize();
     // Where a save's conversion and writing run: at once, or for the large
     // note being typed into at a timer tick, on a worker thread.
-    enum class SaveOn { UiThread, Worker };
-    bool UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on = SaveOn::UiThread);
+    using SaveOn = NoteCell::SaveOn;
+    bool UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on = SaveOn::Now);
     bool saveNotes(SaveOn on);
-    // The text of one box on its way to its file.
-    struct PendingSave
-    {
-        Int16 index, day, month, year;
-        QString text;
-        quint64 changeCount; // the box's, when the text was taken
-    };
-    struct StoredText
-    {
-        QByteArray bytes;
-        StoreResult result;
-    };
-    // A save's own work, which needs no window: the text's bytes and the store.
-    static StoredText storeText(Int16 day, Int16 month, Int16 year, const QString& text,
-                                const QByteArray& loaded);
-    // Waits for a save on the worker thread, if any, and takes in its result.
-    void finishBackgroundSave();
-    bool takeInSave(const PendingSave& save, const StoredText& stored);
+    // Wires a cell's saves to the window's messages and waiting actions.
+    void connectCell(NoteCell* cell);
+    void saveFailed(const NoteCell* cell, const QString& error);
+    void takeInSave(const NoteCell* cell, const QString& keptFile);
     void takeBackResolvedWarning();
+    // While a cell saves on the worker thread, an action that needs its
+    // note saved (another month, Print, a jump) waits for it without holding
+    // up the window: it is kept, and run when no cell is busy. True when the
+    // action was kept.
+    bool whenIdle(std::function<void()> action);
+    // The watch tells that data/ changed: every shown cell looks at its file.
+    void checkShownNotes();
+    void followShownNotes();
     bool Form_Unload(bool askBeforeDiscarding);
 
     void Text1_GotFocus(Int16 Index);
@@ -177,11 +171,11 @@ private:
     bool m_filled = false;
     // A save failure is on screen; it is taken back once every note is saved.
     bool m_saveWarningShown = false;
-    // A large note's timer save on the worker thread: every other save, and
-    // everything that reads the notes, waits for it to finish first.
-    std::optional<PendingSave> m_pendingSave;
-    QFutureWatcher<StoredText> m_backgroundSave;
-    // Loads the shown month's notes and follows their files.
+    // The note of each grid cell, by index; element 0 is unused.
+    std::array<NoteCell*, 36> m_cells{};
+    // The action waiting for a busy cell (see whenIdle).
+    std::function<void()> m_whenIdle;
+    // Tells when the shown month's note files change.
     NoteWatch* m_watch = nullptr;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;

@@ -10,90 +10,69 @@
 #include "windows/frmabout.h"
 #include "windows/gotodatewindow.h"
 #include "windows/notebox.h"
+#include "windows/notecell.h"
 #include "windows/notewatch.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QtConcurrentRun>
 #include <algorithm>
 #include <utility>
 
 namespace plandeck {
 
-Form1::StoredText Form1::storeText(Int16 day, Int16 month, Int16 year, const QString& text,
-                                   const QByteArray& loaded)
+void Form1::connectCell(NoteCell* cell)
 {
-    // Bytes someone else wrote since the box loaded the note are kept beside
-    // it by the store, never replaced unseen.
-    QByteArray bytes = storedBytes(text);
-    StoreResult result = bytes.isEmpty() ? DeleteData(day, month, year, &loaded)
-                                         : UpdateData(day, month, year, bytes, &loaded);
-    return {std::move(bytes), std::move(result)};
+    connect(cell, &NoteCell::saveFailed, this,
+            [this, cell](const QString& error) { saveFailed(cell, error); });
+    connect(cell, &NoteCell::saved, this,
+            [this, cell](const QString& keptFile) { takeInSave(cell, keptFile); });
+    connect(cell, &NoteCell::busyChanged, this, [this](bool busy) {
+        if (!busy && m_whenIdle && !whenIdle(m_whenIdle)) {
+            std::exchange(m_whenIdle, nullptr)();
+        }
+    });
+}
+
+bool Form1::whenIdle(std::function<void()> action)
+{
+    if (std::none_of(m_cells.begin() + 1, m_cells.end(),
+                     [](const NoteCell* cell) { return cell->isBusy(); })) {
+        return false;
+    }
+    m_whenIdle = std::move(action);
+    return true;
 }
 
 bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on)
 {
-    // The saves of a note reach its file in the order they were made.
-    finishBackgroundSave();
-    const Int16 day = GetDay(Index, month, year);
-    NoteBox* box = Text1[std::size_t(Index)];
-    // Nothing to save for a cell without a day, for a note kept as it is
-    // (unreadable or too large), or for a box the user has not changed since
-    // it was loaded or saved: rewriting it could only overwrite a newer file.
     // Once the window has unloaded, a note the user chose to discard stays so.
-    if (!m_loaded || day == 0 || !box->isEditable() || !box->isEdited()) {
+    if (!m_loaded || GetDay(Index, month, year) == 0) {
         return true;
     }
-    const QString text = box->noteText();
-    // Typed and taken back: the file may have changed outside meanwhile.
-    if (box->isLoadedText(text)) {
-        box->markSaved(text);
-        takeBackResolvedWarning();
-        return true;
-    }
-    const PendingSave save{Index, day, month, year, text, box->changeCount()};
-    // Converting and writing megabytes would hold up the typing; the box
-    // stays edited until the save is taken in, so nothing reloads it.
-    if (on == SaveOn::Worker && text.size() > kPreviewBytes && box->hasFocus()) {
-        m_pendingSave = save;
-        m_backgroundSave.setFuture(
-            QtConcurrent::run(&Form1::storeText, day, month, year, text, box->loadedBytes()));
-        return true;
-    }
-    return takeInSave(save, storeText(day, month, year, text, box->loadedBytes()));
+    return m_cells[std::size_t(Index)]->save(on);
 }
 
-void Form1::finishBackgroundSave()
+void Form1::saveFailed(const NoteCell* cell, const QString& error)
 {
-    if (m_pendingSave) {
-        const PendingSave save = *std::exchange(m_pendingSave, std::nullopt);
-        takeInSave(save, m_backgroundSave.result());
-    }
+    m_services.warn(
+        tr("The note of %1 could not be saved.\n%2\n\nThe text stays in its box and is saved "
+           "again at the next chance.")
+            .arg(dayHeading(cell->day(), cell->month(), cell->year()), error));
+    m_saveWarningShown = true;
 }
 
-bool Form1::takeInSave(const PendingSave& save, const StoredText& stored)
+void Form1::takeInSave(const NoteCell* cell, const QString& keptFile)
 {
-    const StoreResult& result = stored.result;
-    const QString heading = dayHeading(save.day, save.month, save.year);
-    if (!result.isOk()) {
-        m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
-                                       "in its box and is saved again at the next chance.")
-                            .arg(heading, result.error));
-        m_saveWarningShown = true;
-        return false;
-    }
-    Text1[std::size_t(save.index)]->markSaved(save.text, stored.bytes, save.changeCount);
-    m_watch->saved(save.index);
+    followShownNotes();
     takeBackResolvedWarning();
-    if (!result.keptFile.isEmpty()) {
-        m_services.warn(QStringLiteral("The note of %1 was changed by another program while you "
-                                       "were editing it. Your text is saved as the note; the "
-                                       "other text is kept in %2.")
-                            .arg(heading, result.keptFile));
+    if (!keptFile.isEmpty()) {
+        m_services.warn(tr("The note of %1 was changed by another program while you were "
+                           "editing it. Your text is saved as the note; the other text is kept "
+                           "in %2.")
+                            .arg(dayHeading(cell->day(), cell->month(), cell->year()), keptFile));
         // This message replaced any earlier failure's; no later success takes it back.
         m_saveWarningShown = false;
     }
-    return true;
 }
 
 void Form1::takeBackResolvedWarning()
@@ -107,7 +86,12 @@ void Form1::takeBackResolvedWarning()
 
 bool Form1::saveNotes()
 {
-    return saveNotes(SaveOn::UiThread);
+    for (NoteCell* cell : m_cells) {
+        if (cell != nullptr) {
+            cell->finishSave();
+        }
+    }
+    return saveNotes(SaveOn::Now);
 }
 
 bool Form1::saveNotes(SaveOn on)
@@ -116,7 +100,7 @@ bool Form1::saveNotes(SaveOn on)
     // counts as edited until its text is saved.
     bool allSaved = true;
     for (Int16 i = 1; i <= kGridCells; ++i) {
-        if (Text1[std::size_t(i)]->isEdited()) {
+        if (m_cells[std::size_t(i)]->isEdited()) {
             allSaved = UpdateDay(i, M, y, on) && allSaved;
         }
     }
@@ -125,7 +109,6 @@ bool Form1::saveNotes(SaveOn on)
 
 bool Form1::hasUnsavedNotes()
 {
-    finishBackgroundSave();
     return std::any_of(Text1.begin() + 1, Text1.end(),
                        [](const NoteBox* box) { return box->isEdited(); });
 }
@@ -149,6 +132,8 @@ void Form1::Text1_GotFocus(Int16 Index)
 void Form1::Text1_LostFocus(Int16 Index)
 {
     UpdateDay(Index, M, y);
+    // A box left without edits may have missed a change meanwhile.
+    checkShownNotes();
     EditIndex = 0;
     EditDay = 0;
     setDayButtonHighlight(Index, false);
@@ -161,6 +146,7 @@ void Form1::Timer1_Timer()
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)
 {
+    // Quitting is the one thing that waits for a save on the worker thread.
     if (!saveNotes() && askBeforeDiscarding &&
         !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
                                            "and lose the text of that note?"))) {

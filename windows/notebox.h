@@ -1,14 +1,11 @@
 #pragma once
 
-#include "core/notes/notestore.h"
-
-#include <QByteArray>
 #include <QPlainTextEdit>
 
-// The note box of one grid cell. The document's modified flag tells whether
-// the user has typed since the note was loaded or saved, so that a box nobody
-// typed into never writes its (possibly stale) text over a file another
-// program has changed.
+// The note box of one grid cell: it shows a note and lets the user edit it.
+// What the note is, where it came from and when it is saved is its cell's
+// business (NoteCell). The document's modified flag tells whether the user
+// has typed since the text was shown or saved.
 
 namespace plandeck {
 
@@ -21,39 +18,19 @@ public:
 
     int index() const { return m_index; }
 
-    // Shows a note read from the store; source names its file. A note that
-    // could not be read, or is too large to edit, is shown as such, read-only,
-    // and is never saved. A box that already shows this very note, unchanged,
-    // keeps its cursor, scroll position and undo steps; one that shows an
-    // older state of it keeps its scroll position.
-    //
-    // A note read only in part (not complete) shows as a preview: its first
-    // lines, read-only. A preview is never saved: the box shows the whole
-    // note before it can be edited.
-    void showNote(const NoteRead& note, const QString& source);
-    bool isPreview() const { return m_preview; }
+    // Shows a text to edit. keepPlace: it is a newer state of the note shown,
+    // so the cursor and scroll position stay where the reader had them.
+    void showEditable(const QString& text, bool keepPlace);
+    // Shows a text that is not the note itself (a notice, a preview),
+    // read-only.
+    void showReadOnly(const QString& text);
 
-    bool isEdited() const;
-    // False for a note that could not be read or is too large to edit, and
-    // for a preview: such a box is read-only and never saves.
-    bool isEditable() const { return m_editable; }
+    bool isEdited() const { return document()->isModified(); }
+    // The text shown is now what the note holds.
+    void setUnedited() { document()->setModified(false); }
 
     // The text as typed: line breaks as '\n', no-break spaces kept.
     QString noteText() const;
-    // Whether the text is the one loaded or last saved.
-    bool isLoadedText(const QString& text) const { return text == m_loadedText; }
-    // Counts every change of the text, undo included: a save made on another
-    // thread tells by it whether the user typed while it was being written.
-    quint64 changeCount() const { return m_changeCount; }
-    // After a successful save: the saved text is the new baseline and the
-    // box counts as unedited, unless the text changed after the change
-    // count the save was taken at. bytes are what the file holds now;
-    // without them the file is as it was loaded.
-    void markSaved(const QString& text);
-    void markSaved(const QString& text, const QByteArray& bytes, quint64 changeCount);
-    // The file's bytes as this box last read or wrote them, so that a save
-    // can tell whether someone else has written the file since.
-    const QByteArray& loadedBytes() const { return m_loadedBytes; }
 
 Q_SIGNALS:
     void focusGained(int index);
@@ -65,20 +42,8 @@ protected:
 
 private:
     void setTextUnedited(const QString& text);
-    void showKeptNote(const QString& explanation);
-    void showPreview(const NoteRead& note);
 
     int m_index;
-    QString m_source;
-    QString m_loadedText;
-    QByteArray m_loadedBytes;
-    quint64 m_changeCount = 0;
-    bool m_editable = true;
-    bool m_preview = false;
 };
-
-// A note beyond this many bytes shows as a preview until its box takes the
-// focus: laying out all of it would slow down every month that holds it.
-inline constexpr qint64 kPreviewBytes = 64 * 1024;
 
 } // namespace plandeck

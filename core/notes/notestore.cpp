@@ -3,6 +3,7 @@
 #include "core/notes/notefilename.h"
 #include "core/notes/posixfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <algorithm>
@@ -22,15 +23,21 @@ namespace plandeck {
 
 namespace {
 
-const QString kDataFolder = QStringLiteral("data");
 // How long a save or delete waits for another copy of the program that holds
 // the note's lock: long enough for any save, short enough to keep the window
 // responsive when that copy is stopped.
 constexpr std::chrono::milliseconds kLockWait(2000);
 
-QString failure(const QString& what, const QString& path, int errorNumber)
+const char* const kCannotKeep =
+    QT_TRANSLATE_NOOP("NoteStore", "Cannot keep the text another program wrote to");
+const char* const kCannotSyncFolder = QT_TRANSLATE_NOOP("NoteStore", "Cannot sync the folder of");
+
+// what names the step that failed, as the user reads it: "Cannot write the
+// saving file for" + the note + the system's reason.
+QString failure(const char* what, const QString& path, int errorNumber)
 {
-    return QStringLiteral("%1 %2: %3").arg(what, path, errorText(errorNumber));
+    return QStringLiteral("%1 %2: %3")
+        .arg(QCoreApplication::translate("NoteStore", what), path, errorText(errorNumber));
 }
 
 struct SaveTarget
@@ -48,26 +55,30 @@ SaveTarget resolveSaveTarget(const QString& noteFile)
     struct stat st
     {
     };
-    if (::lstat(target.path.constData(), &st) != 0) {
+    if (systemCalls().lstat(target.path.constData(), &st) != 0) {
         if (errno != ENOENT) {
-            target.error = failure(QStringLiteral("Cannot look up"), noteFile, errno);
+            target.error =
+                failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot look up"), noteFile, errno);
         }
         return target;
     }
     if (S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(target.path.constData(), resolved) == nullptr) {
-            target.error = failure(QStringLiteral("Cannot follow the link"), noteFile, errno);
+            target.error =
+                failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot follow the link"), noteFile, errno);
             return target;
         }
         target.path = resolved;
-        if (::stat(resolved, &st) != 0) {
-            target.error = failure(QStringLiteral("Cannot look up"), noteFile, errno);
+        if (systemCalls().stat(resolved, &st) != 0) {
+            target.error =
+                failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot look up"), noteFile, errno);
             return target;
         }
     }
     if (!S_ISREG(st.st_mode)) {
-        target.error = QStringLiteral("%1 is not a regular file").arg(noteFile);
+        target.error =
+            QCoreApplication::translate("NoteStore", "%1 is not a regular file").arg(noteFile);
     }
     return target;
 }
@@ -85,13 +96,6 @@ QByteArray hiddenBeside(const QByteArray& notePath, const char* suffix)
     return notePath.left(slash + 1) + '.' + notePath.mid(slash + 1) + suffix;
 }
 
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
 // Removes whatever is at path unless it is a folder; 0, or the errno
 // (EISDIR for a folder).
 int removeInTheWay(const QByteArray& path)
@@ -99,28 +103,30 @@ int removeInTheWay(const QByteArray& path)
     struct stat st
     {
     };
-    if (::lstat(path.constData(), &st) != 0) {
+    if (systemCalls().lstat(path.constData(), &st) != 0) {
         return errno == ENOENT ? 0 : errno;
     }
     if (S_ISDIR(st.st_mode)) {
         return EISDIR;
     }
-    return ::unlink(path.constData()) == 0 || errno == ENOENT ? 0 : errno;
+    return systemCalls().unlink(path.constData()) == 0 || errno == ENOENT ? 0 : errno;
 }
 
 // The reason a hidden file of the store failed, naming the file when
 // something is in its way.
-QString hiddenFileFailure(const QString& what, const QString& note, const QByteArray& hidden,
+QString hiddenFileFailure(const char* what, const QString& note, const QByteArray& hidden,
                           int error)
 {
     if (error == EISDIR) {
-        return QStringLiteral("%1 %2: the folder %3 is in the way; move it elsewhere")
-            .arg(what, note, QFile::decodeName(hidden));
+        return QCoreApplication::translate("NoteStore",
+                                           "%1 %2: the folder %3 is in the way; move it elsewhere")
+            .arg(QCoreApplication::translate("NoteStore", what), note, QFile::decodeName(hidden));
     }
     if (error == EWOULDBLOCK) {
-        return QStringLiteral("%1 %2: another copy of Plandeck is saving it and has not "
-                              "finished (waited %3 seconds)")
-            .arg(what, note)
+        return QCoreApplication::translate("NoteStore",
+                                           "%1 %2: another copy of Plandeck is saving it and has "
+                                           "not finished (waited %3 seconds)")
+            .arg(QCoreApplication::translate("NoteStore", what), note)
             .arg(std::chrono::duration_cast<std::chrono::seconds>(kLockWait).count());
     }
     return failure(what, note, error);
@@ -130,7 +136,7 @@ int waitForLock(int fd, std::chrono::steady_clock::time_point deadline)
 {
     for (auto pause = std::chrono::milliseconds(1);;
          pause = std::min(2 * pause, std::chrono::milliseconds(50))) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (systemCalls().flock(fd, LOCK_EX | LOCK_NB) == 0) {
             return 0;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
@@ -156,7 +162,7 @@ public:
     ~NoteLock()
     {
         if (m_fd.isValid()) {
-            ::unlink(m_path.constData());
+            systemCalls().unlink(m_path.constData());
         }
     }
 
@@ -171,21 +177,21 @@ public:
             struct stat st
             {
             };
-            if (::lstat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            if (systemCalls().lstat(path.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
                 if (const int error = removeInTheWay(path); error != 0) {
                     return error;
                 }
             }
-            UniqueFd fd(::open(path.constData(),
-                               O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
-                               0600));
+            UniqueFd fd(systemCalls().open(
+                path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
+                0600));
             if (!fd.isValid()) {
                 if (errno == ELOOP || errno == ENXIO) {
                     continue; // replaced by a link or socket meanwhile
                 }
                 return errno;
             }
-            if (::fstat(fd.get(), &st) != 0) {
+            if (systemCalls().fstat(fd.get(), &st) != 0) {
                 return errno;
             }
             if (!S_ISREG(st.st_mode)) {
@@ -197,7 +203,7 @@ public:
             struct stat named
             {
             };
-            if (::lstat(path.constData(), &named) == 0 && named.st_dev == st.st_dev &&
+            if (systemCalls().lstat(path.constData(), &named) == 0 && named.st_dev == st.st_dev &&
                 named.st_ino == st.st_ino) {
                 m_path = path;
                 m_fd = std::move(fd);
@@ -219,9 +225,9 @@ private:
 int createSavingFile(const QByteArray& path, mode_t mode, UniqueFd& fd)
 {
     for (int attempt = 0; attempt < 10; ++attempt) {
-        fd =
-            UniqueFd(::open(path.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode));
+        fd = UniqueFd(systemCalls().open(
+            path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+            mode));
         if (fd.isValid()) {
             return 0;
         }
@@ -243,14 +249,15 @@ int createSavingFile(const QByteArray& path, mode_t mode, UniqueFd& fd)
 int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
                     const QByteArray& replacement, QString& kept)
 {
-    UniqueFd current(::open(notePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    UniqueFd current(
+        systemCalls().open(notePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0));
     if (!current.isValid()) {
         return errno == ENOENT ? 0 : errno; // deleted outside: nothing to keep
     }
     struct stat st
     {
     };
-    if (::fstat(current.get(), &st) != 0) {
+    if (systemCalls().fstat(current.get(), &st) != 0) {
         return errno;
     }
     if (!S_ISREG(st.st_mode) || st.st_size == 0) {
@@ -267,16 +274,21 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
     for (int n = 1; n <= 100; ++n) {
         const QByteArray name =
             notePath + ".outside-" + stamp + (n > 1 ? "-" + QByteArray::number(n) : QByteArray());
-        if (::link(notePath.constData(), name.constData()) == 0) {
+        if (systemCalls().link(notePath.constData(), name.constData()) == 0) {
             kept = QFile::decodeName(name);
             return 0;
         }
         if (errno == EEXIST) {
             continue;
         }
-        UniqueFd copy(::open(name.constData(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
-                             st.st_mode & 0777));
+        // Only a file system without hard links gets a copy; any other
+        // failure (no space, an I/O error) fails the keeping.
+        if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != EXDEV) {
+            return errno;
+        }
+        UniqueFd copy(systemCalls().open(
+            name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+            st.st_mode & 0777));
         if (!copy.isValid()) {
             if (errno == EEXIST) {
                 continue;
@@ -284,14 +296,14 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
             return errno;
         }
         int error = copyContents(current.get(), copy.get());
-        if (error == 0 && ::fsync(copy.get()) != 0) {
+        if (error == 0 && systemCalls().fsync(copy.get()) != 0) {
             error = errno;
         }
         if (error == 0) {
             error = copy.close();
         }
         if (error != 0) {
-            ::unlink(name.constData());
+            systemCalls().unlink(name.constData());
             return error;
         }
         kept = QFile::decodeName(name);
@@ -303,53 +315,57 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
 StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
                             const QByteArray* expected)
 {
-    const QString save = QStringLiteral("Cannot save");
     const QByteArray lockPath = hiddenBeside(target.path, ".lock");
     NoteLock lock;
     if (const int error = lock.acquire(lockPath); error != 0) {
-        return {hiddenFileFailure(save, target.shownPath, lockPath, error)};
+        return {hiddenFileFailure(QT_TRANSLATE_NOOP("NoteStore", "Cannot lock"), target.shownPath,
+                                  lockPath, error)};
     }
 
     struct stat existing
     {
     };
-    const mode_t mode = ::stat(target.path.constData(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                                        : (0666 & ~currentUmask());
+    const mode_t mode = systemCalls().stat(target.path.constData(), &existing) == 0
+                            ? (existing.st_mode & 07777)
+                            : (0666 & ~umaskAtStart());
     const QByteArray savingPath = hiddenBeside(target.path, ".saving");
     UniqueFd fd;
     if (const int error = createSavingFile(savingPath, mode, fd); error != 0) {
-        return {hiddenFileFailure(save, target.shownPath, savingPath, error)};
+        return {
+            hiddenFileFailure(QT_TRANSLATE_NOOP("NoteStore", "Cannot create the saving file for"),
+                              target.shownPath, savingPath, error)};
     }
-    auto fail = [&](int error) {
-        ::unlink(savingPath.constData());
-        return StoreResult{failure(save, target.shownPath, error)};
+    auto fail = [&](const char* step, int error) {
+        systemCalls().unlink(savingPath.constData());
+        return StoreResult{failure(step, target.shownPath, error)};
     };
     // The mode given to open is cut by the umask; the note's own bits are kept.
-    if (::fchmod(fd.get(), mode) != 0) {
-        return fail(errno);
+    if (systemCalls().fchmod(fd.get(), mode) != 0) {
+        return fail(
+            QT_TRANSLATE_NOOP("NoteStore", "Cannot set the permissions of the saving file for"),
+            errno);
     }
     if (const int error = writeAll(fd.get(), data); error != 0) {
-        return fail(error);
+        return fail(QT_TRANSLATE_NOOP("NoteStore", "Cannot write the saving file for"), error);
     }
-    if (::fsync(fd.get()) != 0) {
-        return fail(errno);
+    if (systemCalls().fsync(fd.get()) != 0) {
+        return fail(QT_TRANSLATE_NOOP("NoteStore", "Cannot sync the saving file for"), errno);
     }
     StoreResult result;
     if (expected != nullptr) {
         if (const int error = keepOutsideText(target.path, *expected, data, result.keptFile);
             error != 0) {
-            ::unlink(savingPath.constData());
-            return {failure(QStringLiteral("Cannot keep the text another program wrote to"),
-                            target.shownPath, error)};
+            systemCalls().unlink(savingPath.constData());
+            return {failure(kCannotKeep, target.shownPath, error)};
         }
     }
-    if (::rename(savingPath.constData(), target.path.constData()) != 0) {
-        result.error = fail(errno).error;
+    if (systemCalls().rename(savingPath.constData(), target.path.constData()) != 0) {
+        result.error =
+            fail(QT_TRANSLATE_NOOP("NoteStore", "Cannot rename the saving file over"), errno).error;
         return result;
     }
     if (const int error = syncDirectory(folderOf(target.path)); error != 0) {
-        result.error =
-            failure(QStringLiteral("Cannot sync the folder of"), target.shownPath, error);
+        result.error = failure(kCannotSyncFolder, target.shownPath, error);
     }
     return result;
 }
@@ -373,41 +389,7 @@ NoteRead GetData(Int16 day, Int16 month, Int16 year)
 
 NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit)
 {
-    const QString fileName = GetFileName(day, month, year);
-    const QByteArray path = nativePath(fileName);
-    struct stat st
-    {
-    };
-    if (::stat(path.constData(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
-            return {};
-        }
-        return {{}, failure(QStringLiteral("Cannot look up"), fileName, errno)};
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return {};
-    }
-    // O_NONBLOCK: should the name turn into a FIFO after the check above, the
-    // open must not wait for a writer.
-    UniqueFd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!fd.isValid()) {
-        return {{}, failure(QStringLiteral("Cannot open"), fileName, errno)};
-    }
-    if (::fstat(fd.get(), &st) != 0) {
-        return {{}, failure(QStringLiteral("Cannot look up"), fileName, errno)};
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return {};
-    }
-    NoteRead note;
-    if (const int error = readUpTo(fd.get(), note.bytes, byteLimit, st.st_size, note.complete);
-        error != 0) {
-        return {{}, failure(QStringLiteral("Cannot read"), fileName, error)};
-    }
-    // The file may have changed size since fstat; what was read decides.
-    note.fileSize =
-        note.complete ? note.bytes.size() : std::max<qint64>(st.st_size, note.bytes.size() + 1);
-    return note;
+    return readNoteFile(GetFileName(day, month, year), byteLimit);
 }
 
 StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& data,
@@ -417,8 +399,9 @@ StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& dat
         return DeleteData(day, month, year, expected);
     }
     const QString fileName = GetFileName(day, month, year);
-    if (::mkdir(nativePath(kDataFolder).constData(), 0777) != 0 && errno != EEXIST) {
-        return {failure(QStringLiteral("Cannot create the folder for"), fileName, errno)};
+    if (systemCalls().mkdir(kDataFolder, 0777) != 0 && errno != EEXIST) {
+        return {failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot create the folder for"), fileName,
+                        errno)};
     }
     const SaveTarget target = resolveSaveTarget(fileName);
     if (!target.error.isEmpty()) {
@@ -430,21 +413,12 @@ StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& dat
 StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* expected)
 {
     const QString fileName = GetFileName(day, month, year);
-    const QString remove = QStringLiteral("Cannot delete");
+    const char* const remove = QT_TRANSLATE_NOOP("NoteStore", "Cannot delete");
     const QByteArray path = nativePath(fileName);
-    struct stat st
-    {
-    };
-    if (::stat(path.constData(), &st) != 0) {
-        // No note, or a link leading nowhere: nothing to delete. Any other
-        // failure leaves the note in place, unknown, and must be said.
-        if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
-            return {};
-        }
-        return {failure(QStringLiteral("Cannot look up"), fileName, errno)};
-    }
-    if (!S_ISREG(st.st_mode)) {
-        return {};
+    // No note, or no note but a folder, FIFO or broken link: nothing to
+    // delete. A failed look-up leaves the note in place, unknown, and is said.
+    if (const NoteLookup found = lookUpNote(fileName); !found.isNote()) {
+        return {found.error};
     }
     const SaveTarget target = resolveSaveTarget(fileName);
     if (!target.error.isEmpty()) {
@@ -459,16 +433,15 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* exp
     if (expected != nullptr) {
         if (const int error = keepOutsideText(target.path, *expected, {}, result.keptFile);
             error != 0) {
-            return {failure(QStringLiteral("Cannot keep the text another program wrote to"),
-                            fileName, error)};
+            return {failure(kCannotKeep, fileName, error)};
         }
     }
-    if (::unlink(path.constData()) != 0 && errno != ENOENT) {
+    if (systemCalls().unlink(path.constData()) != 0 && errno != ENOENT) {
         result.error = failure(remove, fileName, errno);
         return result;
     }
     if (const int error = syncDirectory(folderOf(path)); error != 0) {
-        result.error = failure(QStringLiteral("Cannot sync the folder of"), fileName, error);
+        result.error = failure(kCannotSyncFolder, fileName, error);
     }
     return result;
 }

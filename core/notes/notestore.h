@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/calendar/calendar.h"
+#include "core/notes/notefile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,21 +12,6 @@
 // keeps no state and no cache; every call goes to the file system afresh.
 
 namespace plandeck {
-
-// What reading a note gave: the note's bytes (empty when the date has no
-// note), or the reason it could not be read. A note that exists but cannot
-// be read must never be mistaken for an empty one.
-struct NoteRead
-{
-    QByteArray bytes;
-    QString error;
-    // The whole note's size in bytes. When only the start of the note was
-    // asked for, complete is false and fileSize is more than bytes.size().
-    qint64 fileSize = 0;
-    bool complete = true;
-
-    bool isReadable() const { return error.isEmpty(); }
-};
 
 // Success, or the reason a save or delete failed, in words for the user.
 struct StoreResult
@@ -42,8 +28,7 @@ struct StoreResult
 // year is written as it is.
 QString GetFileName(Int16 day, Int16 month, Int16 year);
 
-// Only a regular file (or a link to one) is a note; a directory, FIFO or
-// socket with a note's name reads as no note and is never opened.
+// The whole note, by readNoteFile's rules.
 NoteRead GetData(Int16 day, Int16 month, Int16 year);
 
 // As GetData, but reads at most byteLimit bytes from the start of the note,

@@ -6,10 +6,57 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace plandeck {
+
+namespace {
+
+constexpr SystemCalls kRealCalls{
+    [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+    ::read,
+    ::pread,
+    ::write,
+    ::close,
+    ::fsync,
+    ::fchmod,
+    ::rename,
+    ::link,
+    ::unlink,
+    ::mkdir,
+    ::stat,
+    ::lstat,
+    ::fstat,
+    ::flock,
+};
+
+SystemCalls g_calls = kRealCalls;
+
+// Static initialisation runs on the main thread before any other starts.
+const mode_t g_umask = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}();
+
+} // namespace
+
+SystemCalls& systemCalls()
+{
+    return g_calls;
+}
+
+const SystemCalls& realSystemCalls()
+{
+    return kRealCalls;
+}
+
+mode_t umaskAtStart()
+{
+    return g_umask;
+}
 
 UniqueFd::~UniqueFd()
 {
@@ -21,7 +68,7 @@ int UniqueFd::close()
     if (m_fd < 0) {
         return 0;
     }
-    const int result = ::close(m_fd);
+    const int result = systemCalls().close(m_fd);
     m_fd = -1;
     return result == 0 ? 0 : errno;
 }
@@ -53,7 +100,7 @@ void ignoreFileSizeSignal()
 ssize_t readSome(int fd, char* buffer, qsizetype size)
 {
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, std::size_t(size));
+        const ssize_t got = systemCalls().read(fd, buffer, std::size_t(size));
         if (got >= 0 || errno != EINTR) {
             return got;
         }
@@ -63,7 +110,7 @@ ssize_t readSome(int fd, char* buffer, qsizetype size)
 ssize_t readSomeAt(int fd, char* buffer, qsizetype size, qint64 offset)
 {
     for (;;) {
-        const ssize_t got = ::pread(fd, buffer, std::size_t(size), off_t(offset));
+        const ssize_t got = systemCalls().pread(fd, buffer, std::size_t(size), off_t(offset));
         if (got >= 0 || errno != EINTR) {
             return got;
         }
@@ -78,7 +125,7 @@ int writeAll(int fd, const QByteArray& data)
     const char* next = data.constData();
     qsizetype left = data.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, next, std::size_t(left));
+        const ssize_t written = systemCalls().write(fd, next, std::size_t(left));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -127,7 +174,7 @@ int holdsExactly(int fd, const QByteArray& bytes, bool& same)
     struct stat st
     {
     };
-    if (::fstat(fd, &st) != 0) {
+    if (systemCalls().fstat(fd, &st) != 0) {
         return errno;
     }
     if (st.st_size != bytes.size()) {
@@ -170,11 +217,11 @@ int copyContents(int from, int to)
 
 int syncDirectory(const QByteArray& directory)
 {
-    UniqueFd fd(::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd fd(systemCalls().open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
     if (!fd.isValid()) {
         return errno;
     }
-    if (::fsync(fd.get()) != 0 && errno != EINVAL) {
+    if (systemCalls().fsync(fd.get()) != 0 && errno != EINVAL) {
         return errno;
     }
     return fd.close();

@@ -2,12 +2,46 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/stat.h>
+#include <sys/types.h>
 
 // Small helpers over POSIX file calls, for the few places where the program
 // must know that every byte reached the disk (a buffered writer may report
 // success after a short write).
 
 namespace plandeck {
+
+// The system calls the note files go through. The store calls them through
+// this table, so that a test can make the Nth call of a kind fail with the
+// errno of its choice and see every failure path taken.
+struct SystemCalls
+{
+    int (*open)(const char* path, int flags, mode_t mode);
+    ssize_t (*read)(int fd, void* buffer, size_t size);
+    ssize_t (*pread)(int fd, void* buffer, size_t size, off_t offset);
+    ssize_t (*write)(int fd, const void* buffer, size_t size);
+    int (*close)(int fd);
+    int (*fsync)(int fd);
+    int (*fchmod)(int fd, mode_t mode);
+    int (*rename)(const char* from, const char* to);
+    int (*link)(const char* from, const char* to);
+    int (*unlink)(const char* path);
+    int (*mkdir)(const char* path, mode_t mode);
+    int (*stat)(const char* path, struct stat* st);
+    int (*lstat)(const char* path, struct stat* st);
+    int (*fstat)(int fd, struct stat* st);
+    int (*flock)(int fd, int operation);
+};
+
+// The table in use; it starts out holding the system's own calls.
+SystemCalls& systemCalls();
+// The system's own calls, to restore the table.
+const SystemCalls& realSystemCalls();
+
+// The process's file mode creation mask, as read once at start: reading it
+// means setting it, which must never happen while a save runs on another
+// thread.
+mode_t umaskAtStart();
 
 // A file descriptor that is closed when it goes out of scope.
 class UniqueFd

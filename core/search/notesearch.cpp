@@ -19,7 +19,6 @@ namespace plandeck {
 
 namespace {
 
-constexpr char kDataFolder[] = "data";
 // Ends each note's folded text; UTF-8 has no such byte.
 constexpr char kSeparator = char(0xFF);
 

@@ -1,0 +1,89 @@
+#include "core/notes/notefile.h"
+
+#include "core/notes/posixfile.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <fcntl.h>
+
+namespace plandeck {
+
+namespace {
+
+NoteStamp stampOf(const struct stat& st)
+{
+    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
+QString failure(const char* what, const QString& path, int errorNumber)
+{
+    return QStringLiteral("%1 %2: %3")
+        .arg(QCoreApplication::translate("NoteFile", what), path, errorText(errorNumber));
+}
+
+} // namespace
+
+NoteLookup lookUpNote(const QString& path)
+{
+    struct stat st
+    {
+    };
+    const int result = systemCalls().stat(nativePath(path).constData(), &st);
+    const int error = result != 0 ? errno : 0;
+    NoteLookup found{noteKind(result, error, st.st_mode), {}, {}};
+    if (found.kind == NoteKind::Note) {
+        found.stamp = stampOf(st);
+    } else if (found.kind == NoteKind::Unreadable) {
+        found.error = failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot look up"), path, error);
+    }
+    return found;
+}
+
+NoteRead readNoteFile(const QString& path, qint64 byteLimit)
+{
+    const NoteLookup found = lookUpNote(path);
+    if (found.kind == NoteKind::Unreadable) {
+        return {{}, found.error};
+    }
+    if (!found.isNote()) {
+        return {};
+    }
+    // O_NONBLOCK: should the name turn into a FIFO after the look-up, the
+    // open must not wait for a writer.
+    UniqueFd fd(systemCalls().open(nativePath(path).constData(),
+                                   O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0));
+    if (!fd.isValid()) {
+        return {{},
+                failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot open"), path, errno),
+                0,
+                true,
+                found.stamp};
+    }
+    struct stat st
+    {
+    };
+    if (systemCalls().fstat(fd.get(), &st) != 0) {
+        return {{}, failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot look up"), path, errno)};
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return {};
+    }
+    NoteRead note;
+    note.stamp = stampOf(st);
+    if (const int error = readUpTo(fd.get(), note.bytes, byteLimit, st.st_size, note.complete);
+        error != 0) {
+        return {{},
+                failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot read"), path, error),
+                0,
+                true,
+                note.stamp};
+    }
+    // The file may have changed size since fstat; what was read decides.
+    note.fileSize =
+        note.complete ? note.bytes.size() : std::max<qint64>(st.st_size, note.bytes.size() + 1);
+    return note;
+}
+
+} // namespace plandeck
