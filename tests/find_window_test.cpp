@@ -1,6 +1,7 @@
 #include "windowfixture.h"
 
 #include <QLineEdit>
+#include <QTreeView>
 
 using namespace plandeck;
 
@@ -71,6 +72,17 @@ TEST_F(FindWindows, GoToAndFindShowTheDayAfterSavingTheEdit)
     EXPECT_EQ(topLevels(QStringLiteral("FindNotes")).size(), 1);
     EXPECT_EQ(child<QLineEdit>(*find, QStringLiteral("FindText"))->selectedText(),
               QStringLiteral("QUOKKA"));
+    // Up and Down in the text move through the list; Enter shows the row.
+    type(QStringLiteral("lunch"));
+    EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("299 notes"); }));
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        press(key);
+    }
+    const int row = child<QTreeView>(*find, QStringLiteral("FindResults"))->currentIndex().row();
+    EXPECT_GE(row, 1);
+    press(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), boxOf(*form, 26 - row));
 }
 
 } // namespace

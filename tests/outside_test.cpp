@@ -79,6 +79,20 @@ TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
     }
 }
 
+// A box with the cursor in it is not reloaded under the reader, even
+// unedited; it catches up when left.
+TEST_F(Outside, ABoxWithTheCursorCatchesUpWhenLeft)
+{
+    writeFile(kNote, "before");
+    const auto form = openForm();
+    click(boxOf(*form, 6));
+    changeOutside(ByRename, "after");
+    QTest::qWait(400);
+    EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("before"));
+    click(boxOf(*form, 7));
+    EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("after"));
+}
+
 // A box being edited is never reloaded; every save keeps the outside text in
 // a file beside the note and says so, or writes the note again when it was
 // deleted outside.

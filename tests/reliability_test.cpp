@@ -81,15 +81,18 @@ TEST_F(NoteStore, SavingWritesExactlyTheNewBytes)
 TEST_F(NoteStore, ALinkKeepsPointingAtItsTargetAndTheModeIsKept)
 {
     writeFile("synced/target.txt", "old");
-    ASSERT_EQ(::chmod("synced/target.txt", 0640) | ::mkdir("data", 0700) |
+    ASSERT_EQ(::chmod("synced/target.txt", 0664) | ::mkdir("data", 0700) |
                   ::symlink("../synced/target.txt", "data/2007-12-05.txt"),
               0);
+    // The umask would take group write from a file made afresh.
+    const mode_t mask = ::umask(022);
     ASSERT_TRUE(UpdateData(5, 12, 2007, "new").isOk());
+    ::umask(mask);
     EXPECT_TRUE(QFileInfo(kNote).isSymLink());
     EXPECT_EQ(readFile("synced/target.txt"), QByteArray("new"));
     EXPECT_EQ(QFileInfo(QStringLiteral("synced/target.txt")).permissions(),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                  QFile::ReadGroup);
+                  QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
 }
 
 // Whatever lies at the paths a save uses, nothing outside the note changes; a

@@ -71,6 +71,7 @@ TEST(Folding, MatchPositionCountsInTheShownText)
         6);
     EXPECT_EQ(locateMatch(QStringLiteral("\U0001F600 quokka"), QStringLiteral("QUOKKA")).position,
               3);
+    EXPECT_EQ(locateMatch(QStringLiteral("an der Straße"), QStringLiteral("STRASSE")).position, 7);
 }
 
 // Only regular files named as notes are read, a link to one too; an unreadable

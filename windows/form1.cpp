@@ -111,8 +111,8 @@ Form1::~Form1()
     for (NoteBox* box : Text1) {
         disconnect(box, nullptr, nullptr, nullptr);
     }
-    for (NoteCell* cell : m_cells) {
-        disconnect(cell, nullptr, this, nullptr);
+    for (std::size_t i = 1; i < m_cells.size(); ++i) {
+        disconnect(m_cells[i], nullptr, this, nullptr);
     }
 }
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/notes/posixfile.h"
+
+#include <cerrno>
+
+// While it lives, the nth call of one kind through the store's system-call
+// table fails with the chosen errno; every other call goes to the system.
+class SystemCallFault
+{
+public:
+    enum Kind { Open, Write, Fsync, Fchmod, Rename, Link, Unlink };
+
+    SystemCallFault(Kind kind, int nth, int error)
+    {
+        s_kind = kind;
+        s_left = nth;
+        s_error = error;
+        using plandeck::realSystemCalls;
+        plandeck::SystemCalls& calls = plandeck::systemCalls();
+        calls.open = [](const char* path, int flags, mode_t mode) {
+            return fails(Open) ? -1 : realSystemCalls().open(path, flags, mode);
+        };
+        calls.write = [](int fd, const void* data, size_t size) -> ssize_t {
+            return fails(Write) ? -1 : realSystemCalls().write(fd, data, size);
+        };
+        calls.fsync = [](int fd) { return fails(Fsync) ? -1 : realSystemCalls().fsync(fd); };
+        calls.fchmod = [](int fd, mode_t mode) {
+            return fails(Fchmod) ? -1 : realSystemCalls().fchmod(fd, mode);
+        };
+        calls.rename = [](const char* from, const char* to) {
+            return fails(Rename) ? -1 : realSystemCalls().rename(from, to);
+        };
+        calls.link = [](const char* from, const char* to) {
+            return fails(Link) ? -1 : realSystemCalls().link(from, to);
+        };
+        calls.unlink = [](const char* path) {
+            return fails(Unlink) ? -1 : realSystemCalls().unlink(path);
+        };
+    }
+    ~SystemCallFault() { plandeck::systemCalls() = plandeck::realSystemCalls(); }
+    SystemCallFault(const SystemCallFault&) = delete;
+    SystemCallFault& operator=(const SystemCallFault&) = delete;
+
+private:
+    static bool fails(Kind kind)
+    {
+        if (kind != s_kind || s_left <= 0 || --s_left > 0) {
+            return false;
+        }
+        errno = s_error;
+        return true;
+    }
+
+    static inline Kind s_kind = Open;
+    static inline int s_left = 0;
+    static inline int s_error = 0;
+};
