@@ -1,8 +1,6 @@
 #include "windows/desktop.h"
 
 #include "core/colour/contrast.h"
-#include "windows/form1.h"
-#include "windows/form3.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
@@ -25,11 +23,6 @@ constexpr qreal kCaptionStep = 0.25;
 quint32 toBgr(const QColor& colour)
 {
     return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
-}
-
-QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 // The main window's children as a screen reader lists them: everything but
@@ -77,16 +70,22 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     if (widget == nullptr) {
         return nullptr;
     }
-    if (className == QLatin1String(Form1::staticMetaObject.className())) {
+    // By name: the windows sit above this file, which must not include them.
+    if (className == QLatin1String("plandeck::Form1")) {
         return new MainWindowAccessible(widget);
     }
-    if (className == QLatin1String(Form3::staticMetaObject.className())) {
+    if (className == QLatin1String("plandeck::Form3")) {
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     }
     return nullptr;
 }
 
 } // namespace
+
+QColor fromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
 
 void setReadableText(QPalette& palette)
 {

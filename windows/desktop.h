@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDate>
 #include <QFont>
 #include <QList>
@@ -15,6 +16,9 @@ class QPushButton;
 // font and screen, and screen readers.
 
 namespace plandeck {
+
+// A colour written 0x00BBGGRR, as the program writes its own.
+QColor fromBgr(quint32 bgr);
 
 // Where the program chooses a background (Base), it chooses the text colour
 // too, so that a dark theme's light text never lands on a light cell.

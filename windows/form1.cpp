@@ -44,11 +44,6 @@ constexpr quint32 kTodayBack = 0x008888FF;
 constexpr quint32 kWeekendBack = 0x00FF8888;
 constexpr quint32 kWeekdayBack = 0x0088FF88;
 
-QColor fromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
 void setBackColour(QWidget* widget, quint32 bgr)
 {
     QPalette palette = widget->palette();
