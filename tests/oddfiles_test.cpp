@@ -3,7 +3,6 @@
 #include "core/reminder/digest.h"
 
 #include <QCryptographicHash>
-#include <optional>
 #include <sys/stat.h>
 
 using namespace plandeck;
@@ -83,57 +82,6 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     // The snapshot could not read the private note.
     ASSERT_EQ(::chmod("data/2007-12-08.txt", 0600), 0);
     EXPECT_EQ(readFile("data/2007-12-08.txt"), QByteArray("private"));
-}
-
-std::optional<FileSizeLimit> g_small;
-
-// Each fault keeps the old note byte for byte and the typed text in its box,
-// names the date and the reason once, keeps the month, the report and the
-// window from replacing the text, and the first save after the remedy works.
-TEST_F(OddFiles, NothingTypedIsLostWhenASaveFails)
-{
-    // The fault, its remedy and the reason the warning gives.
-    const std::tuple<void (*)(), void (*)(), const char*> faults[] = {
-        {[] { g_small.emplace(16); }, [] { g_small.reset(); }, "File too large"},
-        {[] {
-             QDir(QStringLiteral("data")).removeRecursively();
-             writeFile(QStringLiteral("data"), "blocks the folder");
-         },
-         [] { QFile::remove(QStringLiteral("data")); }, "Not a directory"},
-    };
-    const QString text = QStringLiteral("old note and the new part, long enough to pass any limit");
-    for (const auto& [cause, remedy, reason] : faults) {
-        SCOPED_TRACE(reason);
-        warnings.clear();
-        confirmations = dismissals = 0;
-        QDir(QStringLiteral("data")).removeRecursively();
-        writeFile(kNote5, "old note");
-        const auto form = openForm();
-        cause();
-        typeInto(*form, 5, text.mid(8));
-        click(*form, QStringLiteral("Command1"));
-        form->resize(850, 620);
-        QApplication::processEvents();
-        EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
-        ASSERT_EQ(warnings.size(), 1);
-        EXPECT_TRUE(warnings.first().contains(QStringLiteral("5-December-2007")));
-        EXPECT_TRUE(warnings.first().contains(QLatin1String(reason)));
-        if (QFileInfo(kNote5).isFile()) {
-            EXPECT_EQ(readFile(kNote5), QByteArray("old note"));
-        }
-        click(*form, QStringLiteral("Command3"));
-        EXPECT_FALSE(exists("temp")) << "no report without the unsaved note";
-        EXPECT_FALSE(form->close());
-        EXPECT_EQ(confirmations, 1) << "closing asks first";
-        EXPECT_EQ(boxOf(*form, 5)->toPlainText(), text);
-
-        remedy();
-        tick(*form);
-        EXPECT_EQ(readFile(kNote5), text.toLatin1());
-        EXPECT_EQ(dismissals, 1) << "the warning is taken back";
-        click(*form, QStringLiteral("Command1"));
-        EXPECT_EQ(caption(*form), QStringLiteral("January-2008"));
-    }
 }
 
 } // namespace
