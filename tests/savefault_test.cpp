@@ -18,50 +18,42 @@ const QString kNote = GetFileName(5, 12, 2007);
 
 TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
 {
-    struct Row
-    {
-        SystemCallFault::Kind kind;
-        int nth;
-        int error;
-        const char* says;
-        QByteArray outside; // what another program wrote first ("": nothing)
-        bool renamed;       // the new text already replaced the note
-    };
-    // A save opens the lock, the saving file, the note (to compare it) and
-    // the folder, in that order; it syncs the saving file, then the folder.
-    const Row rows[] = {
-        {SystemCallFault::Open, 2, EACCES, "Cannot create the saving file for", {}, false},
-        {SystemCallFault::Fchmod, 1, EPERM, "Cannot set the permissions of", {}, false},
-        {SystemCallFault::Write, 1, ENOSPC, "Cannot write the saving file for", {}, false},
-        {SystemCallFault::Fsync, 1, EIO, "Cannot sync the saving file for", {}, false},
-        {SystemCallFault::Link, 1, EIO, "Cannot keep the text another program", "theirs", false},
-        {SystemCallFault::Rename, 1, EIO, "Cannot rename the saving file over", {}, false},
-        {SystemCallFault::Open, 4, EACCES, "Cannot sync the folder of", {}, true},
-        {SystemCallFault::Fsync, 2, EIO, "Cannot sync the folder of", {}, true},
-        {SystemCallFault::Unlink, 1, EACCES, "Cannot delete", {}, false},
+    // A save opens the lock, the saving file, the note (to compare it with
+    // what was loaded; here another program changed it first) and the folder,
+    // in that order; it syncs the saving file, then the folder, which comes
+    // after the new text replaced the note.
+    const std::tuple<SystemCallFault::Kind, int, const char*> rows[] = {
+        {SystemCallFault::Open, 2, "Cannot create the saving file for"},
+        {SystemCallFault::Fchmod, 1, "Cannot set the permissions of"},
+        {SystemCallFault::Write, 1, "Cannot write the saving file for"},
+        {SystemCallFault::Fsync, 1, "Cannot sync the saving file for"},
+        {SystemCallFault::Link, 1, "Cannot keep the text another program"},
+        {SystemCallFault::Rename, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Open, 4, "Cannot sync the folder of"},
+        {SystemCallFault::Fsync, 2, "Cannot sync the folder of"},
+        {SystemCallFault::Unlink, 1, "Cannot delete"}, // the note emptied
     };
     writeFile(kNote, "old");
     const auto form = openForm();
     typeInto(*form, 5, QStringLiteral(" new"));
     NoteBox* box = boxOf(*form, 5);
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.says);
-        if (row.kind == SystemCallFault::Unlink) { // the note emptied
+    for (const auto& [kind, nth, says] : rows) {
+        SCOPED_TRACE(says);
+        if (kind == SystemCallFault::Unlink) {
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Delete);
         }
-        const QString typed = box->noteText();
-        writeFile(kNote, row.outside.isEmpty() ? QByteArray("old") : row.outside);
+        const QByteArray before = kind == SystemCallFault::Link ? "theirs" : "old";
+        writeFile(kNote, before);
         {
-            const SystemCallFault fault(row.kind, row.nth, row.error);
+            const SystemCallFault fault(kind, nth, ENOSPC);
             tick(*form);
         }
-        EXPECT_TRUE(warnings.last().contains(QLatin1String(row.says)) &&
+        EXPECT_TRUE(warnings.last().contains(QLatin1String(says)) &&
                     warnings.last().contains(QStringLiteral("5-December-2007")))
             << warnings.last().toStdString();
-        EXPECT_EQ(box->noteText(), typed);
-        EXPECT_EQ(readFile(kNote),
-                  row.renamed ? typed.toLatin1() : (row.outside.isEmpty() ? "old" : row.outside));
+        EXPECT_EQ(box->noteText(), kind == SystemCallFault::Unlink ? "" : "old new");
+        EXPECT_EQ(readFile(kNote), QString(says).contains("folder") ? "old new" : before);
         EXPECT_EQ(entries("data").filter(QStringLiteral(".saving")), QStringList());
     }
     {
