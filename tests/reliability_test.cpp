@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace plandeck;

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <ostream>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -76,25 +75,6 @@ inline QByteArray allBytes()
     std::iota(bytes.begin(), bytes.end(), char(0));
     return bytes;
 }
-
-// While alive, no file can grow beyond the given size: a write past it fails
-// (EFBIG) instead of ending the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        const rlimit limit{bytes, m_saved.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
-    Q_DISABLE_COPY_MOVE(FileSizeLimit)
-
-private:
-    rlimit m_saved{};
-};
 
 // Runs `body` in a forked child (no test macros there: its result is its exit
 // status), so that a fault or a signal's default action cannot end the tests.

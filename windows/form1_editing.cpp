@@ -146,7 +146,9 @@ void Form1::Timer1_Timer()
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)
 {
-    // Quitting is the one thing that waits for a save on the worker thread.
+    // Quitting is the one thing that waits for a save on the worker thread;
+    // what was waiting for it is dropped.
+    m_whenIdle = nullptr;
     if (!saveNotes() && askBeforeDiscarding &&
         !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
                                            "and lose the text of that note?"))) {
