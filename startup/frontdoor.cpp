@@ -53,16 +53,16 @@ bool nothingToRemind(int day, int month, int year)
         const int result = ::stat(noteFileName(day, month, k).c_str(), &st);
         // A note that cannot be looked up may hold something: the window
         // program says why.
-        switch (noteKind(result, result != 0 ? errno : 0, st.st_mode)) {
-        case NoteKind::Note:
+        switch (noteFileKind(result, result != 0 ? errno : 0, st.st_mode)) {
+        case NoteFileKind::Note:
             if (st.st_size > 0) {
                 return false;
             }
             break;
-        case NoteKind::Unreadable:
+        case NoteFileKind::Unreadable:
             return false;
-        case NoteKind::Missing:
-        case NoteKind::NotANote:
+        case NoteFileKind::Missing:
+        case NoteFileKind::NotANote:
             break;
         }
     }

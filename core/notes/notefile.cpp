@@ -32,10 +32,10 @@ NoteLookup lookUpNote(const QString& path)
     };
     const int result = systemCalls().stat(nativePath(path).constData(), &st);
     const int error = result != 0 ? errno : 0;
-    NoteLookup found{noteKind(result, error, st.st_mode), {}, {}};
-    if (found.kind == NoteKind::Note) {
+    NoteLookup found{noteFileKind(result, error, st.st_mode), {}, {}};
+    if (found.kind == NoteFileKind::Note) {
         found.stamp = stampOf(st);
-    } else if (found.kind == NoteKind::Unreadable) {
+    } else if (found.kind == NoteFileKind::Unreadable) {
         found.error = failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot look up"), path, error);
     }
     return found;
@@ -44,7 +44,7 @@ NoteLookup lookUpNote(const QString& path)
 NoteRead readNoteFile(const QString& path, qint64 byteLimit)
 {
     const NoteLookup found = lookUpNote(path);
-    if (found.kind == NoteKind::Unreadable) {
+    if (found.kind == NoteFileKind::Unreadable) {
         return {{}, found.error};
     }
     if (!found.isNote()) {

@@ -29,11 +29,11 @@ struct NoteStamp
 // and size; for a failed look-up the reason, in words for the user.
 struct NoteLookup
 {
-    NoteKind kind = NoteKind::Missing;
+    NoteFileKind kind = NoteFileKind::Missing;
     NoteStamp stamp;
     QString error;
 
-    bool isNote() const { return kind == NoteKind::Note; }
+    bool isNote() const { return kind == NoteFileKind::Note; }
     qint64 size() const { return stamp.size; }
 };
 

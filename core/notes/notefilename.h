@@ -77,7 +77,7 @@ inline std::optional<NoteFileDate> noteFileDate(std::string_view name)
 }
 
 // What a look-up of a note's name found.
-enum class NoteKind {
+enum class NoteFileKind {
     Missing,    // no such name (or no data folder)
     Note,       // a regular file, or a link to one
     NotANote,   // a folder, FIFO, socket or device, or a link that leads nowhere
@@ -86,20 +86,20 @@ enum class NoteKind {
 
 // The one reading of stat() on a note's name (result, its errno, the mode
 // found), for every reader of notes.
-inline NoteKind noteKind(int statResult, int errorNumber, mode_t mode)
+inline NoteFileKind noteFileKind(int statResult, int errorNumber, mode_t mode)
 {
     if (statResult != 0) {
         switch (errorNumber) {
         case ENOENT:
         case ENOTDIR:
-            return NoteKind::Missing;
+            return NoteFileKind::Missing;
         case ELOOP:
-            return NoteKind::NotANote;
+            return NoteFileKind::NotANote;
         default:
-            return NoteKind::Unreadable;
+            return NoteFileKind::Unreadable;
         }
     }
-    return S_ISREG(mode) ? NoteKind::Note : NoteKind::NotANote;
+    return S_ISREG(mode) ? NoteFileKind::Note : NoteFileKind::NotANote;
 }
 
 } // namespace plandeck
