@@ -183,7 +183,7 @@ bool NoteCell::save(SaveOn on)
     }
     // The saves of a note reach its file in the order they were made.
     if (isBusy()) {
-        m_saveAgain = true;
+        m_saveAgain = m_saveAgain == SaveOn::Now ? SaveOn::Now : on;
         return true;
     }
     const Pending save{text(), m_changeCount};
@@ -211,12 +211,17 @@ void NoteCell::finishSave()
     }
     const Pending save = *std::exchange(m_pending, std::nullopt);
     takeIn(save, m_worker.result());
-    // A save asked for meanwhile goes first, so that whoever waits for the
-    // cell finds its text saved.
-    if (std::exchange(m_saveAgain, false)) {
-        this->save();
+    // A save asked for meanwhile by someone who needs the text saved goes
+    // first, so that whoever waits for the cell finds it saved; one asked for
+    // by a timer tick may go to the worker again.
+    const std::optional<SaveOn> again = std::exchange(m_saveAgain, std::nullopt);
+    if (again == SaveOn::Now) {
+        this->save(SaveOn::Now);
     }
     Q_EMIT busyChanged(false);
+    if (again == SaveOn::Worker) {
+        this->save(SaveOn::Worker);
+    }
 }
 
 bool NoteCell::takeIn(const Pending& save, const Stored& stored)

@@ -114,7 +114,8 @@ private:
     quint64 m_changeCount = 0;
     bool m_loading = false;
     std::optional<Pending> m_pending;
-    bool m_saveAgain = false;
+    // A save asked for while busy, made once the running one is in.
+    std::optional<SaveOn> m_saveAgain;
     QFutureWatcher<Stored> m_worker;
 };
 
