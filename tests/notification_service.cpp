@@ -1,6 +1,7 @@
 // A notification service of the tests' own, for a private session bus:
-// prints each notification as "summary|body|actions" and then either takes
-// its first action ("press") or closes it ("dismiss"), as a user would.
+// prints "ready" once on the bus, then each notification as
+// "summary|body|actions", and either takes its first action ("press") or
+// closes it ("dismiss"), as a user would.
 // Usage: notification_service press|dismiss
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -14,7 +15,7 @@ class Notifications : public QObject
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
 public:
-    explicit Notifications(bool press) : m_press(press) {}
+    bool press = false;
 
 public Q_SLOTS:
     QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
@@ -23,7 +24,7 @@ public Q_SLOTS:
     {
         QTextStream(stdout) << summary << '|' << body << '|' << actions.join(',') << Qt::endl;
         QTimer::singleShot(100, this, [this, key = actions.value(0)] {
-            m_press ? Q_EMIT ActionInvoked(7, key) : Q_EMIT NotificationClosed(7, 2);
+            press ? Q_EMIT ActionInvoked(7, key) : Q_EMIT NotificationClosed(7, 2);
         });
         return 7;
     }
@@ -31,21 +32,20 @@ public Q_SLOTS:
 Q_SIGNALS:
     void ActionInvoked(uint id, const QString& actionKey);
     void NotificationClosed(uint id, uint reason);
-
-private:
-    bool m_press;
 };
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    Notifications service(app.arguments().value(1) == QLatin1String("press"));
+    Notifications service;
+    service.press = app.arguments().value(1) == QLatin1String("press");
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals) ||
         !bus.registerService(QStringLiteral("org.freedesktop.Notifications"))) {
         return 1;
     }
+    QTextStream(stdout) << "ready" << Qt::endl;
     return QCoreApplication::exec();
 }
 
