@@ -14,9 +14,11 @@ namespace {
 // `plandeck --autostart on|off`: the login reminder of this install.
 int setLoginReminder(int argc, char* argv[], const ProgramPaths& paths)
 {
-    const bool on = argc == 3 && std::strcmp(argv[2], "on") == 0;
-    if (!on && !(argc == 3 && std::strcmp(argv[2], "off") == 0)) {
-        std::fprintf(stderr, "usage: plandeck --autostart on|off\n");
+    const bool on = argc >= 3 && std::strcmp(argv[2], "on") == 0;
+    const std::optional<ReminderOptions> options = reminderOptions(argc, argv, 3);
+    if (on ? !options : !(argc == 3 && std::strcmp(argv[2], "off") == 0)) {
+        std::fprintf(stderr, "usage: plandeck --autostart on [--days N] [--notify]\n"
+                             "       plandeck --autostart off\n");
         return 2;
     }
     // A login reminder from a build folder would run in the login's folder.
@@ -29,7 +31,7 @@ int setLoginReminder(int argc, char* argv[], const ProgramPaths& paths)
         std::fprintf(stderr, "plandeck: neither XDG_CONFIG_HOME nor HOME is set\n");
         return 1;
     }
-    if (on ? !writeAutostartEntry(entry, paths.self) : !removeAutostartEntry(entry)) {
+    if (on ? !writeAutostartEntry(entry, paths.self, *options) : !removeAutostartEntry(entry)) {
         std::fprintf(stderr, "plandeck: %s: %s\n", entry.c_str(), std::strerror(errno));
         return 1;
     }
@@ -64,11 +66,18 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (runModeFromArguments(argc, argv) == RunMode::Remind) {
+    if (argc >= 2 && std::strcmp(argv[1], "remind") == 0) {
+        const std::optional<ReminderOptions> options = reminderOptions(argc, argv, 2);
+        if (!options) {
+            std::fprintf(stderr, "usage: plandeck remind [--days N] [--notify]\n"
+                                 "       (N from 1 to 366)\n");
+            return 2;
+        }
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         if (::localtime_r(&now, &local) != nullptr &&
-            nothingToRemind(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900)) {
+            nothingToRemind(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900,
+                            options->daysAhead)) {
             return 0;
         }
     }

@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     // run with nothing to show; the load handler decides it again when this
     // program is started directly.
     const RunMode mode = runModeFromArguments(argc, argv);
+    const ReminderOptions options =
+        mode == RunMode::Remind ? *reminderOptions(argc, argv, 2) : ReminderOptions{};
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kProgramName));
@@ -29,7 +31,7 @@ int main(int argc, char* argv[])
     QObject::connect(&form, &Form1::unloaded, &app, &QCoreApplication::quit);
     installShutdownHandlers(form);
 
-    const LoadOutcome outcome = form.Form_Load(mode);
+    const LoadOutcome outcome = form.Form_Load(mode, options);
     if (terminationRequested()) {
         return 0;
     }

@@ -82,8 +82,15 @@ std::string desktopExecArgument(std::string_view program)
     return desktopString(argument);
 }
 
-std::string autostartEntry(std::string_view program)
+std::string autostartEntry(std::string_view program, const ReminderOptions& options)
 {
+    std::string remind = " remind";
+    if (options.daysAhead != 0) {
+        remind += " --days " + std::to_string(options.daysAhead);
+    }
+    if (options.notify) {
+        remind += " --notify";
+    }
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Plandeck Reminder\n"
@@ -92,8 +99,8 @@ std::string autostartEntry(std::string_view program)
            desktopString(program) +
            "\n"
            "Exec=" +
-           desktopExecArgument(program) +
-           " remind\n"
+           desktopExecArgument(program) + remind +
+           "\n"
            "Icon=" PLANDECK_APP_ID "\n"
            "Terminal=false\n"
            "NoDisplay=true\n"
@@ -101,7 +108,8 @@ std::string autostartEntry(std::string_view program)
            "X-GNOME-Autostart-Delay=10\n";
 }
 
-bool writeAutostartEntry(const std::string& path, std::string_view program)
+bool writeAutostartEntry(const std::string& path, std::string_view program,
+                         const ReminderOptions& options)
 {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
@@ -111,7 +119,7 @@ bool writeAutostartEntry(const std::string& path, std::string_view program)
     }
     errno = 0;
     std::ofstream entry(path, std::ios::binary | std::ios::trunc);
-    entry << autostartEntry(program);
+    entry << autostartEntry(program, options);
     entry.close();
     if (!entry) {
         errno = errno != 0 ? errno : EIO;

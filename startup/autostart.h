@@ -1,5 +1,7 @@
 #pragma once
 
+#include "startup/frontdoor.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,13 +21,14 @@ std::string autostartEntryPath();
 // format reserves a character, % doubled, then escaped as a string value.
 std::string desktopExecArgument(std::string_view program);
 
-// The entry that runs `program remind` at login.
-std::string autostartEntry(std::string_view program);
+// The entry that runs `program remind` at login, with the options given.
+std::string autostartEntry(std::string_view program, const ReminderOptions& options = {});
 
 // Writes the entry at `path` (creating its folder), or removes it. False,
 // with errno set, when that fails; removing an entry that is not there
 // succeeds.
-bool writeAutostartEntry(const std::string& path, std::string_view program);
+bool writeAutostartEntry(const std::string& path, std::string_view program,
+                         const ReminderOptions& options = {});
 bool removeAutostartEntry(const std::string& path);
 
 } // namespace plandeck

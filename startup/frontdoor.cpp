@@ -3,6 +3,8 @@
 #include "core/notes/notefilename.h"
 
 #include <cerrno>
+#include <charconv>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -36,34 +38,77 @@ const char* environment(const char* name)
 
 } // namespace
 
-RunMode runModeFromArguments(int argc, const char* const* argv)
+std::optional<ReminderOptions> reminderOptions(int argc, const char* const* argv, int first)
 {
-    return argc == 2 && std::strcmp(argv[1], "remind") == 0 ? RunMode::Remind : RunMode::Normal;
+    ReminderOptions options;
+    for (int i = first; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--notify") == 0 && !options.notify) {
+            options.notify = true;
+            continue;
+        }
+        if (std::strcmp(argv[i], "--days") != 0 || options.daysAhead != 0 || i + 1 == argc) {
+            return std::nullopt;
+        }
+        const std::string_view number(argv[++i]);
+        int days = 0;
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), days);
+        if (error != std::errc() || end != number.data() + number.size() || days < 1 ||
+            days > 366) {
+            return std::nullopt;
+        }
+        options.daysAhead = days;
+    }
+    return options;
 }
 
-bool nothingToRemind(int day, int month, int year)
+RunMode runModeFromArguments(int argc, const char* const* argv)
+{
+    return argc >= 2 && std::strcmp(argv[1], "remind") == 0 && reminderOptions(argc, argv, 2)
+               ? RunMode::Remind
+               : RunMode::Normal;
+}
+
+namespace {
+
+// True when the note of that date has no content: no file, or an empty one.
+bool noNoteAt(int day, int month, int year)
+{
+    struct stat st
+    {
+    };
+    const int result = ::stat(noteFileName(day, month, year).c_str(), &st);
+    // A note that cannot be looked up may hold something: the window
+    // program says why.
+    switch (noteFileKind(result, result != 0 ? errno : 0, st.st_mode)) {
+    case NoteFileKind::Note:
+        return st.st_size == 0;
+    case NoteFileKind::Unreadable:
+        return false;
+    case NoteFileKind::Missing:
+    case NoteFileKind::NotANote:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+bool nothingToRemind(int day, int month, int year, int daysAhead)
 {
     if (isRegularFile("ft.txt")) {
         return false;
     }
     for (int k = year; k >= kFirstReminderYear; --k) {
-        struct stat st
-        {
-        };
-        const int result = ::stat(noteFileName(day, month, k).c_str(), &st);
-        // A note that cannot be looked up may hold something: the window
-        // program says why.
-        switch (noteFileKind(result, result != 0 ? errno : 0, st.st_mode)) {
-        case NoteFileKind::Note:
-            if (st.st_size > 0) {
-                return false;
-            }
-            break;
-        case NoteFileKind::Unreadable:
+        if (!noNoteAt(day, month, k)) {
             return false;
-        case NoteFileKind::Missing:
-        case NoteFileKind::NotANote:
-            break;
+        }
+    }
+    const std::chrono::sys_days today{std::chrono::year{year} / month / day};
+    for (int k = 1; k <= daysAhead; ++k) {
+        const std::chrono::year_month_day date{today + std::chrono::days{k}};
+        if (!noNoteAt(int(unsigned(date.day())), int(unsigned(date.month())), int(date.year()))) {
+            return false;
         }
     }
     return true;

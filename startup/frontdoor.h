@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The part of start-up that needs no Qt: the run mode, the working folder,
@@ -12,14 +13,27 @@ namespace plandeck {
 
 enum class RunMode { Normal, Remind };
 
-// Reminder mode needs exactly one argument, "remind", compared exactly.
+// What a reminder run shows beyond today's notes of every year, and how.
+struct ReminderOptions
+{
+    int daysAhead = 0;   // the notes of the next days too: 0, or 1 to 366
+    bool notify = false; // as a desktop notification
+};
+
+// The options after "remind", or after "--autostart on": any of
+// "--days N" (1 <= N <= 366) and "--notify", each at most once, from
+// argv[first] on. Nothing when an argument is not one of them.
+std::optional<ReminderOptions> reminderOptions(int argc, const char* const* argv, int first);
+
+// "remind" as the first argument, compared exactly, followed by valid
+// reminder options (or none).
 RunMode runModeFromArguments(int argc, const char* const* argv);
 
 // True only when a reminder run would end at once: no welcome marker, and no
 // note file with content for this day and month in any year from 1900 to
-// this one. Any doubt (a note that cannot be looked up) answers false, so the
-// window program decides.
-bool nothingToRemind(int day, int month, int year);
+// this one, nor for any of the daysAhead days after it. Any doubt (a note
+// that cannot be looked up) answers false, so the window program decides.
+bool nothingToRemind(int day, int month, int year, int daysAhead = 0);
 
 // Where `plandeck` runs from. In a build folder the window program sits next
 // to it; an installed `plandeck` finds it in libexec/plandeck/ beside bin/

@@ -15,7 +15,12 @@ TEST(RunMode, OnlyTheExactSingleArgumentSelectsReminders)
     const std::pair<std::vector<const char*>, RunMode> rows[] = {
         {{"plandeck", "remind"}, RunMode::Remind},
         {{"plandeck", "Remind"}, RunMode::Normal},
-        {{"plandeck", "remind", "x"}, RunMode::Normal}};
+        {{"plandeck", "remind", "x"}, RunMode::Normal},
+        {{"plandeck", "remind", "--notify", "--days", "366"}, RunMode::Remind},
+        {{"plandeck", "remind", "--days", "0"}, RunMode::Normal},
+        {{"plandeck", "remind", "--days", "367"}, RunMode::Normal},
+        {{"plandeck", "remind", "--days", "7x"}, RunMode::Normal},
+        {{"plandeck", "remind", "--notify", "--notify"}, RunMode::Normal}};
     for (const auto& [arguments, mode] : rows) {
         EXPECT_EQ(runModeFromArguments(int(arguments.size()), arguments.data()), mode)
             << arguments.back();
@@ -48,6 +53,34 @@ TEST_F(Digest, BuildsTheTextExactly)
         }
         EXPECT_EQ(reminderDigest(Int16(date.day()), Int16(date.month()), Int16(date.year())),
                   expected)
+            << day;
+    }
+}
+
+using DaysAhead = WorkFolderTest;
+
+// The days ahead cross a month's and a year's end; the check made before Qt
+// loads agrees with the digest.
+TEST_F(DaysAhead, FollowTheRemindersNotesAcrossMonthAndYearEnds)
+{
+    const std::tuple<const char*, int, QByteArrayList, QString> rows[] = {
+        {"2026-12-30", 3, {"2027-01-02:x"}, "\r\n\r\n2-January-2027 Saturday:\r\nx"},
+        {"2026-12-30", 3, {"2027-01-03:x", "2025-12-31:x"}, ""},
+        {"2026-11-29",
+         2,
+         {"2026-11-29:t", "2026-12-01:x"},
+         "t\r\n\r\n1-December-2026 Tuesday:\r\nx"},
+        {"2026-11-29", 1, {"2026-12-01:x"}, ""}};
+    for (const auto& [day, days, notes, expected] : rows) {
+        const QDate date = QDate::fromString(QLatin1String(day), Qt::ISODate);
+        QDir(QStringLiteral("data")).removeRecursively();
+        for (const QByteArray& note : notes) {
+            writeFile(QString::fromLatin1("data/" + note.left(10) + ".txt"), note.mid(11));
+        }
+        EXPECT_EQ(reminderDigest(Int16(date.day()), Int16(date.month()), Int16(date.year()), days),
+                  expected)
+            << day;
+        EXPECT_EQ(nothingToRemind(date.day(), date.month(), date.year(), days), expected.isEmpty())
             << day;
     }
 }

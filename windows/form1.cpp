@@ -13,6 +13,7 @@
 #include "windows/notebox.h"
 #include "windows/notecell.h"
 #include "windows/notewatch.h"
+#include "windows/onthisdaywindow.h"
 #include "windows/pictures.h"
 
 #include <QFile>
@@ -268,9 +269,10 @@ void Form1::createShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_P), &Form1::Command3_Click);
     bind(QKeySequence(Qt::CTRL | Qt::Key_F), &Form1::openFindWindow, false);
     bind(QKeySequence(Qt::CTRL | Qt::Key_G), &Form1::openGoToDateWindow, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), &Form1::openOnThisDay, false);
 }
 
-LoadOutcome Form1::Form_Load(RunMode mode)
+LoadOutcome Form1::Form_Load(RunMode mode, ReminderOptions options)
 {
     if (QFileInfo(kWelcomeMarker).isFile()) {
         m_services.showWelcome(QLatin1String(kProgramName), welcomeText());
@@ -292,12 +294,15 @@ LoadOutcome Form1::Form_Load(RunMode mode)
     m_loaded = true;
     Command1->setFocus();
     if (mode == RunMode::Remind) {
-        const QString digest = reminderDigest(TodayDay, M, TodayYear);
-        if (digest.isEmpty()) {
+        const ReminderNotes notes = reminderNotes(TodayDay, M, TodayYear, options.daysAhead);
+        if (notes.isEmpty()) {
             m_loaded = false;
             return LoadOutcome::Quit;
         }
         hide();
+        if (options.notify && notifyReminder(notes)) {
+            return LoadOutcome::ShowReminder;
+        }
         m_form3 = std::make_unique<Form3>();
         connect(m_form3.get(), &Form3::bringUpRequested, this, [this] {
             show();
@@ -311,7 +316,7 @@ LoadOutcome Form1::Form_Load(RunMode mode)
             }
         });
         m_form3->setWindowTitle(reminderCaption(TodayDay, M, TodayYear));
-        m_form3->setDigest(digest);
+        m_form3->setDigest(reminderDigest(notes));
         m_form3->show();
         return LoadOutcome::ShowReminder;
     }
@@ -505,6 +510,7 @@ void Form1::changeMonth(Int16 month, Int16 year)
     if (EditIndex != 0) {
         EditDay = GetDay(EditIndex, M, y);
     }
+    followOnThisDay();
 }
 
 bool Form1::showDate(const QDate& date, int cursorPosition)

@@ -25,6 +25,9 @@ class Form3;
 class frmAbout;
 class FindWindow;
 class GoToDateWindow;
+class OnThisDayWindow;
+class Notifier;
+struct ReminderNotes;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -44,8 +47,9 @@ public:
     explicit Form1(Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Welcome message, today's date and the run mode.
-    LoadOutcome Form_Load(RunMode mode);
+    // Welcome message, today's date and the run mode; a reminder run shows
+    // what the options ask for, and how.
+    LoadOutcome Form_Load(RunMode mode, ReminderOptions options = {});
 
     // Saves every box with unsaved text, as the end of the session
     // requires: a save on the worker thread is waited for first. False while
@@ -131,6 +135,12 @@ private:
     void openFindWindow();
     void openGoToDateWindow();
     void bringToFront();
+    // Ctrl+Y, and the window following the cursor (form1_onthisday.cpp).
+    void openOnThisDay();
+    void followOnThisDay();
+    // The reminder as a desktop notification; false when there is no
+    // notification service (form1_onthisday.cpp).
+    bool notifyReminder(const ReminderNotes& notes);
 
     // Controls. Element 0 of each array is the hidden template; the grid
     // uses 1 to 35.
@@ -181,6 +191,8 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;
     std::unique_ptr<GoToDateWindow> m_goToDate;
+    std::unique_ptr<OnThisDayWindow> m_onThisDay;
+    Notifier* m_notifier = nullptr;
 };
 
 } // namespace plandeck

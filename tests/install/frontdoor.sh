@@ -47,6 +47,15 @@ run PLANDECK_HOME="$home" "$installed" remind
 run PLANDECK_HOME="$tmp/remind" "$installed" remind
 folder_holds "$tmp/remind" data ft.txt temp
 expect_log "folder:$tmp/remind" "arg:remind"
+# The days ahead are looked up before the window program runs; wrong options
+# end with status 2.
+echo ahead > "$home/data/$(date -d '+2 days' +%F).txt"
+run PLANDECK_HOME="$home" "$installed" remind --notify --days 1
+[ ! -e "$tmp/log" ] || fail "the window program ran for a note beyond the days asked"
+run PLANDECK_HOME="$home" "$installed" remind --days 2 --notify
+expect_log "folder:$home" "arg:remind" "arg:--days" "arg:2" "arg:--notify"
+start PLANDECK_HOME="$home" "$installed" remind --days 367
+[ $? -eq 2 ] && [ ! -e "$tmp/log" ] || fail "remind --days 367 did not end with status 2"
 # Without PLANDECK_HOME the folder is $XDG_DATA_HOME/plandeck; with a relative
 # XDG_DATA_HOME, or none, it is ~/.local/share/plandeck; with no HOME it refuses.
 run XDG_DATA_HOME="$tmp/xdg" HOME="$tmp/user" "$installed"
@@ -72,6 +81,9 @@ run XDG_CONFIG_HOME="$tmp/config" HOME="$tmp/user" "$installed" --autostart on
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects the login reminder"
 grep -qxF "Exec=$(exec_argument "$installed") remind" "$entry" && grep -qxF "TryExec=$installed" "$entry" \
     || fail "the login reminder does not start $installed remind: $(cat "$entry")"
+run XDG_CONFIG_HOME="$tmp/config" "$installed" --autostart on --days 7 --notify
+grep -qxF "Exec=$(exec_argument "$installed") remind --days 7 --notify" "$entry" \
+    || fail "the login reminder does not take the options: $(cat "$entry")"
 for _ in 1 2; do run XDG_CONFIG_HOME="$tmp/config" "$installed" --autostart off; done
 [ ! -e "$entry" ] || fail "--autostart off left the entry"
 run HOME="$tmp/user" "$installed" --autostart on
