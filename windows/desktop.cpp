@@ -1,10 +1,13 @@
 #include "windows/desktop.h"
 
 #include "core/colour/contrast.h"
+#include "windows/findwindow.h"
 #include "windows/form1.h"
 #include "windows/form3.h"
+#include "windows/gotodatewindow.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPalette>
@@ -33,7 +36,8 @@ QColor fromBgr(quint32 bgr)
 }
 
 // The main window's children as a screen reader lists them: everything but
-// the day-number buttons, whose dates are already in the note boxes' names.
+// the day-number buttons, whose dates are already in the note boxes' names,
+// and the hidden templates the grid is made from, which never show.
 class MainWindowAccessible : public QAccessibleWidget
 {
 public:
@@ -63,7 +67,9 @@ private:
         for (QObject* object : widget()->children()) {
             auto* child = qobject_cast<QWidget*>(object);
             if (child != nullptr && !child->isWindow() &&
-                !child->objectName().startsWith(QLatin1String("Command4("))) {
+                !child->objectName().startsWith(QLatin1String("Command4(")) &&
+                child->objectName() != QLatin1String("Text1(0)") &&
+                child->objectName() != QLatin1String("Label3(0)")) {
                 widgets.append(child);
             }
         }
@@ -80,7 +86,9 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     if (className == QLatin1String(Form1::staticMetaObject.className())) {
         return new MainWindowAccessible(widget);
     }
-    if (className == QLatin1String(Form3::staticMetaObject.className())) {
+    if (className == QLatin1String(Form3::staticMetaObject.className()) ||
+        className == QLatin1String(FindWindow::staticMetaObject.className()) ||
+        className == QLatin1String(GoToDateWindow::staticMetaObject.className())) {
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     }
     return nullptr;
@@ -149,10 +157,17 @@ void fitCaptions(const QList<QPushButton*>& buttons)
     }
 }
 
+QString dayName(const QDate& date)
+{
+    return QCoreApplication::translate("Desktop", "%1, week %2")
+        .arg(QLocale().toString(date, QLocale::LongFormat))
+        .arg(date.weekNumber());
+}
+
 QString noteBoxName(const QDate& date, bool isToday)
 {
-    const QString name = QLocale().toString(date, QLocale::LongFormat);
-    return isToday ? name + QStringLiteral(", today") : name;
+    const QString name = dayName(date);
+    return isToday ? QCoreApplication::translate("Desktop", "%1, today").arg(name) : name;
 }
 
 void installAccessibleWindows()

@@ -25,6 +25,7 @@ class Form3;
 class frmAbout;
 class FindWindow;
 class GoToDateWindow;
+class HelpWindow;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -72,6 +73,11 @@ private:
     void createShortcuts();
     // Alt+arrows, Alt+Home and Ctrl+Q (form1_keyboard.cpp).
     void createDayKeys();
+    // Tab from day to day, the edit frame, tooltips and F1 (form1_help.cpp).
+    void createHelpKeys();
+    // Where Tab (forward) or Shift+Tab leads from a note box or an end of
+    // the top row; nullptr where Qt's own focus chain serves.
+    QWidget* tabTarget(const QObject* from, bool forward) const;
     // The day the Alt+arrow keys step from: the one being edited, else
     // today if it is shown, else the first of the shown month.
     QDate currentDay() const;
@@ -187,6 +193,7 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;
     std::unique_ptr<GoToDateWindow> m_goToDate;
+    HelpWindow* m_help = nullptr; // a child: goes with the window
 };
 
 } // namespace plandeck

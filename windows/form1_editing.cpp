@@ -76,8 +76,8 @@ bool Form1::takeInSave(const PendingSave& save, const StoredText& stored)
     const StoreResult& result = stored.result;
     const QString heading = dayHeading(save.day, save.month, save.year);
     if (!result.isOk()) {
-        m_services.warn(QStringLiteral("The note of %1 could not be saved.\n%2\n\nThe text stays "
-                                       "in its box and is saved again at the next chance.")
+        m_services.warn(tr("The note of %1 could not be saved.\n%2\n\nThe text stays "
+                           "in its box and is saved again at the next chance.")
                             .arg(heading, result.error));
         m_saveWarningShown = true;
         return false;
@@ -86,9 +86,9 @@ bool Form1::takeInSave(const PendingSave& save, const StoredText& stored)
     m_watch->saved(save.index);
     takeBackResolvedWarning();
     if (!result.keptFile.isEmpty()) {
-        m_services.warn(QStringLiteral("The note of %1 was changed by another program while you "
-                                       "were editing it. Your text is saved as the note; the "
-                                       "other text is kept in %2.")
+        m_services.warn(tr("The note of %1 was changed by another program while you "
+                           "were editing it. Your text is saved as the note; the "
+                           "other text is kept in %2.")
                             .arg(heading, result.keptFile));
         // This message replaced any earlier failure's; no later success takes it back.
         m_saveWarningShown = false;
@@ -162,8 +162,8 @@ void Form1::Timer1_Timer()
 bool Form1::Form_Unload(bool askBeforeDiscarding)
 {
     if (!saveNotes() && askBeforeDiscarding &&
-        !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
-                                           "and lose the text of that note?"))) {
+        !m_services.confirm(tr("A note could not be saved. Close Plandeck anyway "
+                               "and lose the text of that note?"))) {
         return false;
     }
     if (EditIndex != 0) {

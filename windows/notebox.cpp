@@ -45,8 +45,8 @@ namespace {
 
 QString tooLargeNotice(qint64 size)
 {
-    return QStringLiteral("(This note is too large to edit here: %1 bytes. It is left as it is "
-                          "and still shows in reports and reminders.)")
+    return NoteBox::tr("(This note is too large to edit here: %1 bytes. It is left as it is "
+                       "and still shows in reports and reminders.)")
         .arg(size);
 }
 
@@ -58,8 +58,7 @@ void NoteBox::showNote(const NoteRead& note, const QString& source)
     m_source = source;
     m_preview = false;
     if (!note.isReadable()) {
-        showKeptNote(QStringLiteral("(This note could not be read and is left as it is. %1)")
-                         .arg(note.error));
+        showKeptNote(tr("(This note could not be read and is left as it is. %1)").arg(note.error));
         return;
     }
     if (!note.complete) {
@@ -109,8 +108,8 @@ void NoteBox::showPreview(const NoteRead& note)
     m_loadedBytes.clear();
     setReadOnly(true);
     setTextUnedited(displayText(lines) +
-                    QStringLiteral("\n\n(This note goes on: %1 bytes in all. It shows in full "
-                                   "when you click into it.)")
+                    tr("\n\n(This note goes on: %1 bytes in all. It shows in full "
+                       "when you click into it.)")
                         .arg(note.fileSize));
 }
 

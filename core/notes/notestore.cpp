@@ -3,6 +3,7 @@
 #include "core/notes/notefilename.h"
 #include "core/notes/posixfile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <algorithm>
@@ -30,7 +31,8 @@ constexpr std::chrono::milliseconds kLockWait(2000);
 
 QString failure(const QString& what, const QString& path, int errorNumber)
 {
-    return QStringLiteral("%1 %2: %3").arg(what, path, errorText(errorNumber));
+    return QCoreApplication::translate("Notes", "%1 %2: %3")
+        .arg(what, path, errorText(errorNumber));
 }
 
 struct SaveTarget
@@ -50,24 +52,28 @@ SaveTarget resolveSaveTarget(const QString& noteFile)
     };
     if (::lstat(target.path.constData(), &st) != 0) {
         if (errno != ENOENT) {
-            target.error = failure(QStringLiteral("Cannot look up"), noteFile, errno);
+            target.error =
+                failure(QCoreApplication::translate("Notes", "Cannot look up"), noteFile, errno);
         }
         return target;
     }
     if (S_ISLNK(st.st_mode)) {
         char resolved[PATH_MAX];
         if (::realpath(target.path.constData(), resolved) == nullptr) {
-            target.error = failure(QStringLiteral("Cannot follow the link"), noteFile, errno);
+            target.error = failure(QCoreApplication::translate("Notes", "Cannot follow the link"),
+                                   noteFile, errno);
             return target;
         }
         target.path = resolved;
         if (::stat(resolved, &st) != 0) {
-            target.error = failure(QStringLiteral("Cannot look up"), noteFile, errno);
+            target.error =
+                failure(QCoreApplication::translate("Notes", "Cannot look up"), noteFile, errno);
             return target;
         }
     }
     if (!S_ISREG(st.st_mode)) {
-        target.error = QStringLiteral("%1 is not a regular file").arg(noteFile);
+        target.error =
+            QCoreApplication::translate("Notes", "%1 is not a regular file").arg(noteFile);
     }
     return target;
 }
@@ -114,12 +120,14 @@ QString hiddenFileFailure(const QString& what, const QString& note, const QByteA
                           int error)
 {
     if (error == EISDIR) {
-        return QStringLiteral("%1 %2: the folder %3 is in the way; move it elsewhere")
+        return QCoreApplication::translate("Notes",
+                                           "%1 %2: the folder %3 is in the way; move it elsewhere")
             .arg(what, note, QFile::decodeName(hidden));
     }
     if (error == EWOULDBLOCK) {
-        return QStringLiteral("%1 %2: another copy of Plandeck is saving it and has not "
-                              "finished (waited %3 seconds)")
+        return QCoreApplication::translate(
+                   "Notes", "%1 %2: another copy of Plandeck is saving it and has not "
+                            "finished (waited %3 seconds)")
             .arg(what, note)
             .arg(std::chrono::duration_cast<std::chrono::seconds>(kLockWait).count());
     }
@@ -303,7 +311,7 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
 StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
                             const QByteArray* expected)
 {
-    const QString save = QStringLiteral("Cannot save");
+    const QString save = QCoreApplication::translate("Notes", "Cannot save");
     const QByteArray lockPath = hiddenBeside(target.path, ".lock");
     NoteLock lock;
     if (const int error = lock.acquire(lockPath); error != 0) {
@@ -339,7 +347,8 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
         if (const int error = keepOutsideText(target.path, *expected, data, result.keptFile);
             error != 0) {
             ::unlink(savingPath.constData());
-            return {failure(QStringLiteral("Cannot keep the text another program wrote to"),
+            return {failure(QCoreApplication::translate(
+                                "Notes", "Cannot keep the text another program wrote to"),
                             target.shownPath, error)};
         }
     }
@@ -348,8 +357,8 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
         return result;
     }
     if (const int error = syncDirectory(folderOf(target.path)); error != 0) {
-        result.error =
-            failure(QStringLiteral("Cannot sync the folder of"), target.shownPath, error);
+        result.error = failure(QCoreApplication::translate("Notes", "Cannot sync the folder of"),
+                               target.shownPath, error);
     }
     return result;
 }
@@ -382,7 +391,8 @@ NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit)
         if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
             return {};
         }
-        return {{}, failure(QStringLiteral("Cannot look up"), fileName, errno)};
+        return {{},
+                failure(QCoreApplication::translate("Notes", "Cannot look up"), fileName, errno)};
     }
     if (!S_ISREG(st.st_mode)) {
         return {};
@@ -391,10 +401,11 @@ NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit)
     // open must not wait for a writer.
     UniqueFd fd(::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!fd.isValid()) {
-        return {{}, failure(QStringLiteral("Cannot open"), fileName, errno)};
+        return {{}, failure(QCoreApplication::translate("Notes", "Cannot open"), fileName, errno)};
     }
     if (::fstat(fd.get(), &st) != 0) {
-        return {{}, failure(QStringLiteral("Cannot look up"), fileName, errno)};
+        return {{},
+                failure(QCoreApplication::translate("Notes", "Cannot look up"), fileName, errno)};
     }
     if (!S_ISREG(st.st_mode)) {
         return {};
@@ -402,7 +413,7 @@ NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit)
     NoteRead note;
     if (const int error = readUpTo(fd.get(), note.bytes, byteLimit, st.st_size, note.complete);
         error != 0) {
-        return {{}, failure(QStringLiteral("Cannot read"), fileName, error)};
+        return {{}, failure(QCoreApplication::translate("Notes", "Cannot read"), fileName, error)};
     }
     // The file may have changed size since fstat; what was read decides.
     note.fileSize =
@@ -418,7 +429,8 @@ StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& dat
     }
     const QString fileName = GetFileName(day, month, year);
     if (::mkdir(nativePath(kDataFolder).constData(), 0777) != 0 && errno != EEXIST) {
-        return {failure(QStringLiteral("Cannot create the folder for"), fileName, errno)};
+        return {failure(QCoreApplication::translate("Notes", "Cannot create the folder for"),
+                        fileName, errno)};
     }
     const SaveTarget target = resolveSaveTarget(fileName);
     if (!target.error.isEmpty()) {
@@ -430,7 +442,7 @@ StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& dat
 StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* expected)
 {
     const QString fileName = GetFileName(day, month, year);
-    const QString remove = QStringLiteral("Cannot delete");
+    const QString remove = QCoreApplication::translate("Notes", "Cannot delete");
     const QByteArray path = nativePath(fileName);
     struct stat st
     {
@@ -441,7 +453,7 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* exp
         if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
             return {};
         }
-        return {failure(QStringLiteral("Cannot look up"), fileName, errno)};
+        return {failure(QCoreApplication::translate("Notes", "Cannot look up"), fileName, errno)};
     }
     if (!S_ISREG(st.st_mode)) {
         return {};
@@ -459,7 +471,8 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* exp
     if (expected != nullptr) {
         if (const int error = keepOutsideText(target.path, *expected, {}, result.keptFile);
             error != 0) {
-            return {failure(QStringLiteral("Cannot keep the text another program wrote to"),
+            return {failure(QCoreApplication::translate(
+                                "Notes", "Cannot keep the text another program wrote to"),
                             fileName, error)};
         }
     }
@@ -468,7 +481,8 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* exp
         return result;
     }
     if (const int error = syncDirectory(folderOf(path)); error != 0) {
-        result.error = failure(QStringLiteral("Cannot sync the folder of"), fileName, error);
+        result.error = failure(QCoreApplication::translate("Notes", "Cannot sync the folder of"),
+                               fileName, error);
     }
     return result;
 }

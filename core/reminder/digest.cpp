@@ -5,6 +5,7 @@
 #include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -20,7 +21,8 @@ QString headingOf(Int16 day, Int16 month, Int16 year, Int16 today)
         return {};
     }
     if (year == today - 1) {
-        return kLineBreak + kLineBreak + QStringLiteral("Last year on this day:") + kLineBreak;
+        return kLineBreak + kLineBreak +
+               QCoreApplication::translate("Reminder", "Last year on this day:") + kLineBreak;
     }
     return kLineBreak + kLineBreak + dayHeading(day, month, year) + QLatin1Char(':') + kLineBreak;
 }
@@ -39,7 +41,8 @@ QString unsearchableDataFolder()
     if (error == ENOENT || error == ENOTDIR) {
         return {};
     }
-    return QStringLiteral("(No note can be read: cannot search the folder data: %1)")
+    return QCoreApplication::translate("Reminder",
+                                       "(No note can be read: cannot search the folder data: %1)")
         .arg(errorText(error));
 }
 
@@ -55,7 +58,8 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
                 return folderError;
             }
             digest += headingOf(day, month, Int16(k), year) +
-                      QStringLiteral("(This note could not be read. %1)").arg(note.error);
+                      QCoreApplication::translate("Reminder", "(This note could not be read. %1)")
+                          .arg(note.error);
         } else if (!note.bytes.isEmpty()) {
             digest += headingOf(day, month, Int16(k), year) +
                       noteText(note.complete ? note.bytes : withoutCutSequence(note.bytes));
@@ -64,10 +68,11 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
                 if (digest.endsWith(QLatin1Char('\r'))) {
                     digest.chop(1);
                 }
-                digest += kLineBreak +
-                          QStringLiteral("(This note has %1 bytes in all; the rest is not shown "
-                                         "here.)")
-                              .arg(note.fileSize);
+                digest += kLineBreak + QCoreApplication::translate(
+                                           "Reminder",
+                                           "(This note has %1 bytes in all; the rest is not shown "
+                                           "here.)")
+                                           .arg(note.fileSize);
             }
         }
     }
