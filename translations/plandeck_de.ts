@@ -413,8 +413,8 @@ Der Text bleibt in seinem Feld und wird bei nächster Gelegenheit erneut gespeic
         <translation>Kleinerer Notiztext</translation>
     </message>
     <message>
-        <source>About Plandeck; help with the keys</source>
-        <translation>Über Plandeck; Hilfe zu den Tasten</translation>
+        <source>About Plandeck; %1 shows the keys</source>
+        <translation>Über Plandeck; %1 zeigt die Tasten</translation>
     </message>
 </context>
 <context>

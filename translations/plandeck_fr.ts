@@ -413,8 +413,8 @@ Le texte reste dans sa case et sera de nouveau enregistré à la prochaine occas
         <translation>Texte des notes plus petit</translation>
     </message>
     <message>
-        <source>About Plandeck; help with the keys</source>
-        <translation>À propos de Plandeck ; aide sur les touches</translation>
+        <source>About Plandeck; %1 shows the keys</source>
+        <translation>À propos de Plandeck ; %1 affiche les touches</translation>
     </message>
 </context>
 <context>

@@ -97,7 +97,9 @@ void Form1::createHelpKeys()
     Command11->setToolTip(withKeys(tr("Next year"), Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
     Command7->setToolTip(withKeys(tr("Larger note text"), Qt::CTRL | Qt::Key_Plus));
     Command8->setToolTip(withKeys(tr("Smaller note text"), Qt::CTRL | Qt::Key_Minus));
-    Command9->setToolTip(withKeys(tr("About Plandeck; help with the keys"), Qt::Key_F1));
+    // About has no key of its own; its tooltip points to the help's.
+    Command9->setToolTip(tr("About Plandeck; %1 shows the keys")
+                             .arg(QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText)));
 
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] {
