@@ -6,14 +6,47 @@
 #include "windows/notebox.h"
 
 #include <QDir>
-#include <QFocusFrame>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace plandeck {
 
 namespace {
+
+// A ring drawn over the edges of the cell being edited, in the cell's own
+// text colour: the program chose that colour to be readable on the cell's
+// background under any theme, so the ring shows wherever the style's own
+// focus marks would not.
+class EditFrame : public QWidget
+{
+public:
+    explicit EditFrame(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("EditFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+    void follow(const QWidget* box)
+    {
+        m_colour = box->palette().color(QPalette::Text);
+        setGeometry(box->geometry());
+        const QRect inside = rect().adjusted(kWidth, kWidth, -kWidth, -kWidth);
+        setMask(QRegion(rect()).subtracted(QRegion(inside)));
+        raise();
+        show();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    static constexpr int kWidth = 2;
+    QColor m_colour;
+};
 
 // Watches the note boxes and the buttons at both ends of the top row. A
 // note box would type Tab into the note, and a day that leaves the month
@@ -30,10 +63,11 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* box = qobject_cast<NoteBox*>(watched);
-        if (event->type() == QEvent::FocusIn && box != nullptr) {
-            frame()->setWidget(box);
+        const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+        if (box != nullptr && (event->type() == QEvent::FocusIn || (moved && box->hasFocus()))) {
+            frame()->follow(box);
         } else if (event->type() == QEvent::FocusOut && box != nullptr) {
-            frame()->setWidget(nullptr);
+            frame()->hide();
         } else if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
@@ -57,19 +91,16 @@ public:
     }
 
 private:
-    // The ring the style draws around the cell being edited, in the theme's
-    // text colour, so that it shows on any background.
-    QFocusFrame* frame()
+    EditFrame* frame()
     {
         if (m_frame == nullptr) {
-            m_frame = new QFocusFrame(qobject_cast<QWidget*>(parent()));
-            m_frame->setObjectName(QStringLiteral("EditFrame"));
+            m_frame = new EditFrame(qobject_cast<QWidget*>(parent()));
         }
         return m_frame;
     }
 
     std::function<QWidget*(const QObject*, bool)> m_target;
-    QFocusFrame* m_frame = nullptr;
+    EditFrame* m_frame = nullptr;
 };
 
 QString withKeys(const QString& action, QKeySequence keys)
