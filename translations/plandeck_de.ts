@@ -330,11 +330,11 @@ der Welt ein.</translation>
     </message>
     <message>
         <source>&lt; Prev Month</source>
-        <translation>&lt; Voriger Monat</translation>
+        <translation>&lt; Monat</translation>
     </message>
     <message>
         <source>Next Month &gt;</source>
-        <translation>Nächster Monat &gt;</translation>
+        <translation>Monat &gt;</translation>
     </message>
     <message>
         <source>&lt; Yr</source>

@@ -330,11 +330,11 @@ du monde.</translation>
     </message>
     <message>
         <source>&lt; Prev Month</source>
-        <translation>&lt; Mois préc.</translation>
+        <translation>&lt; Mois</translation>
     </message>
     <message>
         <source>Next Month &gt;</source>
-        <translation>Mois suiv. &gt;</translation>
+        <translation>Mois &gt;</translation>
     </message>
     <message>
         <source>&lt; Yr</source>
