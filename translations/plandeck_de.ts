@@ -326,7 +326,7 @@ der Welt ein.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Drucken</translation>
+        <translation>Druck</translation>
     </message>
     <message>
         <source>&lt; Prev Month</source>

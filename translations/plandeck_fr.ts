@@ -326,7 +326,7 @@ du monde.</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Imprimer</translation>
+        <translation>Impr.</translation>
     </message>
     <message>
         <source>&lt; Prev Month</source>
