@@ -1,4 +1,5 @@
 #include "startup/autostart.h"
+#include "startup/commandline.h"
 #include "startup/frontdoor.h"
 
 #include <cerrno>
@@ -50,6 +51,9 @@ int setLoginReminder(int argc, char* argv[], const ProgramPaths& paths)
 // to the window program with the same arguments.
 int main(int argc, char* argv[])
 {
+    if (const int answered = answerInformationArguments(argc, argv); answered >= 0) {
+        return answered;
+    }
     const ProgramPaths paths = programPaths();
     if (argc >= 2 && std::strcmp(argv[1], "--autostart") == 0) {
         return setLoginReminder(argc, argv, paths);

@@ -1,14 +1,25 @@
 #include "core/version.h"
+#include "startup/commandline.h"
 #include "windows/form1.h"
 #include "windows/shutdown.h"
+#include "windows/translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 using namespace plandeck;
 
 int main(int argc, char* argv[])
 {
+    if (const int answered = answerInformationArguments(argc, argv); answered >= 0) {
+        return answered;
+    }
+    // Qt would abort with its plugin message; every run left needs a window.
+    if (!windowCanOpen(argc, argv)) {
+        std::fputs(noDisplayMessage(), stderr);
+        return 1;
+    }
     catchTerminationSignals();
     // The run mode comes from the raw arguments: QApplication removes the
     // arguments it understands itself. `plandeck` has already ended a reminder
@@ -21,6 +32,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kProgramName));
     QApplication::setApplicationVersion(QLatin1String(kProgramVersion));
+    installTranslations();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/plandeck/icon.gif")));
     // Wayland matches the window to the installed desktop entry by this id,
     // which CMake gives (PLANDECK_APP_ID, the entry's name without .desktop).

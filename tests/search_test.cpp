@@ -102,20 +102,40 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
 }
 
 // ISO dates in any locale and within the 16-bit years, the locale's short
-// format (also with a four-digit year); anything else is refused.
+// format with one or two digits for day and month, two or four for the year;
+// a two-digit year is the one within 50 years of today. Anything else is
+// refused, with an example that leads to the date it names.
 TEST(TypedDates, AreReadOrRefused)
 {
-    const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German);
-    const std::tuple<const char*, QLocale, QDate> rows[] = {{" 2031-7-4 ", german, {2031, 7, 4}},
-                                                            {"32768-01-01", us, {}},
-                                                            {"2031-02-29", us, {}},
-                                                            {"04.07.2031", german, {2031, 7, 4}},
-                                                            {"7/4/31", us, {1931, 7, 4}}};
+    const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German),
+        french(QLocale::French, QLocale::France), uk(QLocale::English, QLocale::UnitedKingdom);
+    const QDate today(2026, 12, 6), late(2090, 1, 1);
+    const std::tuple<const char*, QLocale, QDate, QDate> rows[] = {
+        {" 2031-7-4 ", german, today, {2031, 7, 4}},
+        {"32768-01-01", us, today, {}},
+        {"2031-02-29", us, today, {}},
+        {"04.07.2031", german, today, {2031, 7, 4}},
+        {"4.7.2031", german, today, {2031, 7, 4}},
+        {"04.07.31", german, today, {2031, 7, 4}},
+        {"7/4/31", us, today, {2031, 7, 4}},
+        {"1/2/77", us, today, {1977, 1, 2}},
+        {"1/2/76", us, today, {2076, 1, 2}},
+        {"7/4/31", us, late, {2131, 7, 4}},
+        {"4/7/2031", uk, today, {2031, 7, 4}},
+        {"31/04/2031", french, today, {}},
+        {"7/14/31", uk, today, {}}};
     EXPECT_EQ(parseTypedDate(QStringLiteral("32767-12-31"), us).date, QDate(32767, 12, 31));
-    for (const auto& [text, locale, date] : rows) {
-        const TypedDate typed = parseTypedDate(QLatin1String(text), locale);
+    for (const auto& [text, locale, near, date] : rows) {
+        const TypedDate typed = parseTypedDate(QLatin1String(text), locale, near);
         EXPECT_TRUE(typed.date == date && typed.isValid() == date.isValid())
-            << text; // a message when refused
+            << text << " gave " << typed.date.toString(Qt::ISODate).toStdString();
+    }
+    for (const QLocale& locale : {us, german, french, uk}) {
+        for (const QDate& near : {today, late}) {
+            const QString example = typedDateExample(locale, near).section(QLatin1Char(' '), -1);
+            EXPECT_EQ(parseTypedDate(example, locale, near).date, QDate(2031, 7, 4))
+                << example.toStdString();
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/colour/contrast.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPalette>
@@ -26,7 +27,8 @@ quint32 toBgr(const QColor& colour)
 }
 
 // The main window's children as a screen reader lists them: everything but
-// the day-number buttons, whose dates are already in the note boxes' names.
+// the day-number buttons, whose dates are already in the note boxes' names,
+// and the hidden templates the grid is made from, which never show.
 class MainWindowAccessible : public QAccessibleWidget
 {
 public:
@@ -56,7 +58,9 @@ private:
         for (QObject* object : widget()->children()) {
             auto* child = qobject_cast<QWidget*>(object);
             if (child != nullptr && !child->isWindow() &&
-                !child->objectName().startsWith(QLatin1String("Command4("))) {
+                !child->objectName().startsWith(QLatin1String("Command4(")) &&
+                child->objectName() != QLatin1String("Text1(0)") &&
+                child->objectName() != QLatin1String("Label3(0)")) {
                 widgets.append(child);
             }
         }
@@ -74,7 +78,9 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
     if (className == QLatin1String("plandeck::Form1")) {
         return new MainWindowAccessible(widget);
     }
-    if (className == QLatin1String("plandeck::Form3")) {
+    if (className == QLatin1String("plandeck::Form3") ||
+        className == QLatin1String("plandeck::FindWindow") ||
+        className == QLatin1String("plandeck::GoToDateWindow")) {
         return new QAccessibleWidget(widget, QAccessible::Dialog);
     }
     return nullptr;
@@ -148,10 +154,17 @@ void fitCaptions(const QList<QPushButton*>& buttons)
     }
 }
 
+QString dayName(const QDate& date)
+{
+    return QCoreApplication::translate("Desktop", "%1, week %2")
+        .arg(QLocale().toString(date, QLocale::LongFormat))
+        .arg(date.weekNumber());
+}
+
 QString noteBoxName(const QDate& date, bool isToday)
 {
-    const QString name = QLocale().toString(date, QLocale::LongFormat);
-    return isToday ? name + QStringLiteral(", today") : name;
+    const QString name = dayName(date);
+    return isToday ? QCoreApplication::translate("Desktop", "%1, today").arg(name) : name;
 }
 
 void installAccessibleWindows()

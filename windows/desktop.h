@@ -39,12 +39,15 @@ QSizeF captionRoom(const QPushButton* button);
 // share the smallest size any of them needs.
 void fitCaptions(const QList<QPushButton*>& buttons);
 
-// What a screen reader says for a day's note box: the date in the user's
-// long format, and whether it is today.
+// A day as the day-number buttons' tooltips name it: the date in the user's
+// long format and its ISO week ("Sunday, 6 December 2026, week 49").
+QString dayName(const QDate& date);
+// What a screen reader says for a day's note box: the day, and whether it is
+// today.
 QString noteBoxName(const QDate& date, bool isToday);
 
 // The main window is presented as a window without the day-number buttons,
-// which do nothing; the reminder window as a dialog.
+// which do nothing; the reminder, Find Notes and Go to Date as dialogs.
 void installAccessibleWindows();
 
 } // namespace plandeck

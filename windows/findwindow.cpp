@@ -79,7 +79,7 @@ public:
                 index.row(),
                 found.isReadable()
                     ? locateMatch(found.date, m_text).line
-                    : QStringLiteral("(This note could not be read. %1)").arg(found.error));
+                    : FindWindow::tr("(This note could not be read. %1)").arg(found.error));
         }
         return *line;
     }
@@ -89,7 +89,7 @@ public:
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
             return {};
         }
-        return section == 0 ? QStringLiteral("Date") : QStringLiteral("Line");
+        return section == 0 ? FindWindow::tr("Date") : FindWindow::tr("Line");
     }
 
 private:
@@ -103,7 +103,7 @@ namespace {
 
 QString notesCount(int count)
 {
-    return count == 1 ? QStringLiteral("1 note") : QStringLiteral("%1 notes").arg(count);
+    return count == 1 ? FindWindow::tr("1 note") : FindWindow::tr("%1 notes").arg(count);
 }
 
 } // namespace
@@ -111,18 +111,20 @@ QString notesCount(int count)
 FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("FindNotes"));
-    setWindowTitle(QStringLiteral("Find Notes"));
+    setWindowTitle(tr("Find Notes"));
     resize(600, 400);
 
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("FindText"));
-    m_text->setPlaceholderText(QStringLiteral("Text to find in every note"));
+    m_text->setPlaceholderText(tr("Text to find in every note"));
+    m_text->setAccessibleName(tr("Text to find"));
     m_text->setClearButtonEnabled(true);
     m_text->installEventFilter(this);
 
     m_model = new FoundNotesModel(this);
     m_results = new QTreeView(this);
     m_results->setObjectName(QStringLiteral("FindResults"));
+    m_results->setAccessibleName(tr("Notes found"));
     m_results->setModel(m_model);
     m_results->setRootIsDecorated(false);
     m_results->setUniformRowHeights(true);
@@ -135,7 +137,7 @@ FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
     m_count->setObjectName(QStringLiteral("FindCount"));
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("FindProgress"));
-    m_progress->setFormat(QStringLiteral("Reading notes: %v of %m"));
+    m_progress->setFormat(tr("Reading notes: %v of %m"));
     m_progress->hide();
 
     auto* bottom = new QHBoxLayout;
@@ -212,9 +214,9 @@ void FindWindow::showFound(const QString& text, const FoundNotes& notes, int don
     }
     QString count = notesCount(notes.matching);
     if (const int unreadable = int(notes.matches.size()) - notes.matching; unreadable > 0) {
-        count += QStringLiteral(" (%1 could not be read)").arg(unreadable);
+        count += tr(" (%1 could not be read)").arg(unreadable);
     }
-    m_count->setText(reading ? QStringLiteral("%1 so far").arg(count) : count);
+    m_count->setText(reading ? tr("%1 so far").arg(count) : count);
 }
 
 void FindWindow::chooseRow(int row)

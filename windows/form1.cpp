@@ -1,5 +1,6 @@
 #include "windows/form1.h"
 
+#include "core/i18n/language.h"
 #include "core/layout/windowplacement.h"
 #include "core/notes/notestore.h"
 #include "core/reminder/digest.h"
@@ -66,13 +67,13 @@ QFont namedFont(const QString& family, qreal points, bool bold = false)
 
 QString welcomeText()
 {
-    return QStringLiteral("Fill in deposit maturity dates,\r\n"
-                          "premium payment reminders,\r\n"
-                          "birthdays, anniversaries,\r\n"
-                          "project time lines,\r\n"
-                          "your daily work etc. in this\r\n"
-                          "simplest and greatest planner\r\n"
-                          "in the world.");
+    return Form1::tr("Fill in deposit maturity dates,\r\n"
+                     "premium payment reminders,\r\n"
+                     "birthdays, anniversaries,\r\n"
+                     "project time lines,\r\n"
+                     "your daily work etc. in this\r\n"
+                     "simplest and greatest planner\r\n"
+                     "in the world.");
 }
 
 // Size of a control given in twips, in whole pixels.
@@ -97,6 +98,7 @@ Form1::Form1(Services services, QWidget* parent)
     connect(m_watch, &NoteWatch::changed, this, &Form1::checkShownNotes);
     createShortcuts();
     createDayKeys();
+    createHelpKeys();
     installAccessibleWindows();
 }
 
@@ -131,17 +133,17 @@ void Form1::createControls()
         button->resize(pixelSize(widthTwips, 255));
         return button;
     };
-    Command3 = makeButton("Command3", QStringLiteral("Print"), 495);
+    Command3 = makeButton("Command3", tr("Print"), 495);
     Command3->move(0, 0);
-    Command2 = makeButton("Command2", QStringLiteral("< Prev Month"), m_design.command2Width);
+    Command2 = makeButton("Command2", tr("< Prev Month"), m_design.command2Width);
     // The two month buttons share one width.
-    Command1 = makeButton("Command1", QStringLiteral("Next Month >"), m_design.command2Width);
-    Command10 = makeButton("Command10", QStringLiteral("< Yr"), m_design.command10Width);
-    Command11 = makeButton("Command11", QStringLiteral("Yr >"), m_design.command11Width);
+    Command1 = makeButton("Command1", tr("Next Month >"), m_design.command2Width);
+    Command10 = makeButton("Command10", tr("< Yr"), m_design.command10Width);
+    Command11 = makeButton("Command11", tr("Yr >"), m_design.command11Width);
     Command7 = makeButton("Command7", QStringLiteral("+"), m_design.command7Width);
     Command8 = makeButton("Command8", QStringLiteral("-"), m_design.command8Width);
     Command8->setFont(namedFont(QStringLiteral("Courier New"), 8.25));
-    Command9 = makeButton("Command9", QStringLiteral("About"), m_design.command9Width);
+    Command9 = makeButton("Command9", tr("About"), m_design.command9Width);
     // The two month buttons and the two year buttons keep one size each.
     fitCaptions({Command2, Command1});
     fitCaptions({Command10, Command11});
@@ -209,16 +211,8 @@ void Form1::createControls()
 
 void Form1::createGrid()
 {
-    static const std::array<QString, 8> kHeaders = {QString(),
-                                                    QStringLiteral("Sun"),
-                                                    QStringLiteral("Mon"),
-                                                    QStringLiteral("Tue"),
-                                                    QStringLiteral("Wed"),
-                                                    QStringLiteral("Thurs"),
-                                                    QStringLiteral("Fri"),
-                                                    QStringLiteral("Sat")};
     for (std::size_t i = 1; i < Label3.size(); ++i) {
-        auto* label = new QLabel(kHeaders[i], this);
+        auto* label = new QLabel(weekdayHeader(int(i)), this);
         label->setObjectName(QStringLiteral("Label3(%1)").arg(i));
         label->setFont(Label3[0]->font());
         label->setAlignment(Label3[0]->alignment());
@@ -277,8 +271,8 @@ LoadOutcome Form1::Form_Load(RunMode mode, ReminderOptions options)
     if (QFileInfo(kWelcomeMarker).isFile()) {
         m_services.showWelcome(QLatin1String(kProgramName), welcomeText());
         if (!QFile::remove(kWelcomeMarker)) {
-            m_services.warn(QStringLiteral("%1 could not be deleted; the welcome message will "
-                                           "show again at the next start.")
+            m_services.warn(tr("%1 could not be deleted; the welcome message will "
+                               "show again at the next start.")
                                 .arg(kWelcomeMarker));
         }
     }
@@ -349,6 +343,7 @@ void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
     const int weekday = weekdayNumber(day, month, year);
     const bool isToday = TodayMonth.toInt() == month && day == TodayDay && year == TodayYear;
     Text1[std::size_t(index)]->setAccessibleName(noteBoxName(QDate(year, month, day), isToday));
+    Command4[std::size_t(index)]->setToolTip(dayName(QDate(year, month, day)));
     quint32 colour = kWeekdayBack;
     if (isToday) {
         colour = kTodayBack;
@@ -578,18 +573,17 @@ void Form1::Command3_Click()
     }
     const ReportPage page = buildReport(M, y);
     if (!page.error.isEmpty()) {
-        m_services.warn(QStringLiteral("The report was not written.\n%1").arg(page.error));
+        m_services.warn(tr("The report was not written.\n%1").arg(page.error));
         return;
     }
     const ReportFile file = writeReport(page.html, m_random);
     if (!file.error.isEmpty()) {
-        m_services.warn(QStringLiteral("The report was not written.\n%1").arg(file.error));
+        m_services.warn(tr("The report was not written.\n%1").arg(file.error));
         return;
     }
     const QUrl url = QUrl::fromLocalFile(QFileInfo(file.path).absoluteFilePath());
     if (!m_services.openUrl(url)) {
-        m_services.warn(
-            QStringLiteral("The report %1 was written but could not be opened.").arg(file.path));
+        m_services.warn(tr("The report %1 was written but could not be opened.").arg(file.path));
     }
 }
 

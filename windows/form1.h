@@ -28,6 +28,7 @@ class GoToDateWindow;
 class OnThisDayWindow;
 class Notifier;
 struct ReminderNotes;
+class HelpWindow;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -76,6 +77,11 @@ private:
     void createShortcuts();
     // Alt+arrows, Alt+Home and Ctrl+Q (form1_keyboard.cpp).
     void createDayKeys();
+    // Tab from day to day, the edit frame, tooltips and F1 (form1_help.cpp).
+    void createHelpKeys();
+    // Where Tab (forward) or Shift+Tab leads from a note box or an end of
+    // the top row; nullptr where Qt's own focus chain serves.
+    QWidget* tabTarget(const QObject* from, bool forward) const;
     // The day the Alt+arrow keys step from: the one being edited, else
     // today if it is shown, else the first of the shown month.
     QDate currentDay() const;
@@ -193,6 +199,7 @@ private:
     std::unique_ptr<GoToDateWindow> m_goToDate;
     std::unique_ptr<OnThisDayWindow> m_onThisDay;
     Notifier* m_notifier = nullptr;
+    HelpWindow* m_help = nullptr; // a child: goes with the window
 };
 
 } // namespace plandeck

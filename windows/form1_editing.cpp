@@ -150,8 +150,8 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
     // what was waiting for it is dropped.
     m_whenIdle = nullptr;
     if (!saveNotes() && askBeforeDiscarding &&
-        !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
-                                           "and lose the text of that note?"))) {
+        !m_services.confirm(tr("A note could not be saved. Close Plandeck anyway "
+                               "and lose the text of that note?"))) {
         return false;
     }
     if (EditIndex != 0) {

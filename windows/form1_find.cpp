@@ -31,7 +31,7 @@ void Form1::openFindWindow()
 void Form1::openGoToDateWindow()
 {
     if (m_goToDate == nullptr) {
-        m_goToDate = std::make_unique<GoToDateWindow>();
+        m_goToDate = std::make_unique<GoToDateWindow>(m_services.today);
         m_goToDate->move(frameGeometry().center() - m_goToDate->rect().center());
         connect(m_goToDate.get(), &GoToDateWindow::dateChosen, this, [this](const QDate& date) {
             if (showDate(date)) {

@@ -27,11 +27,11 @@ Form3::Form3()
     buttonFont.setPointSizeF(8.25);
     buttonFont.setBold(true);
 
-    Command1 = new QPushButton(QStringLiteral("Bring up the Plandeck"), this);
+    Command1 = new QPushButton(tr("Bring up the Plandeck"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(toPixels(TwipsRect{2520, 4560, 3135, 375}));
     Command1->setFont(buttonFont);
-    Command2 = new QPushButton(QStringLiteral("Close"), this);
+    Command2 = new QPushButton(tr("Close"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(toPixels(TwipsRect{120, 4560, 2415, 375}));
     Command2->setFont(buttonFont);

@@ -16,7 +16,7 @@ frmAbout::frmAbout()
                            Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About %1").arg(QLatin1String(kProgramName)));
+    setWindowTitle(tr("About %1").arg(QLatin1String(kProgramName)));
     setFixedSize(toPixels(5820), toPixels(2730));
     setModal(false);
 
@@ -32,15 +32,15 @@ frmAbout::frmAbout()
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     lblTitle->setGeometry(toPixels(TwipsRect{1080, 240, 3885, 480}));
 
-    lblDescription = new QLabel(QStringLiteral("A month planner that keeps one note per day. "
-                                               "Copyright \u00A9 2026 the Plandeck developers."),
+    lblDescription = new QLabel(tr("A month planner that keeps one note per day. "
+                                   "Copyright \u00A9 2026 the Plandeck developers."),
                                 this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setGeometry(toPixels(TwipsRect{1080, 1320, 3885, 810}));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(toPixels(TwipsRect{2160, 2280, 1260, 345}));
     cmdOK->setDefault(true);

@@ -10,19 +10,20 @@
 
 namespace plandeck {
 
-GoToDateWindow::GoToDateWindow() : QWidget(nullptr, Qt::Window)
+GoToDateWindow::GoToDateWindow(std::function<QDate()> today)
+    : QWidget(nullptr, Qt::Window), m_today(std::move(today))
 {
     setObjectName(QStringLiteral("GoToDate"));
-    setWindowTitle(QStringLiteral("Go to Date"));
+    setWindowTitle(tr("Go to Date"));
 
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("GoToDateText"));
-    m_text->setPlaceholderText(
-        QStringLiteral("2031-07-04 or %1")
-            .arg(QLocale().toString(QDate(2031, 7, 4), QLocale::ShortFormat)));
+    m_text->setAccessibleName(tr("Date"));
+    m_text->setPlaceholderText(typedDateExample(QLocale(), m_today()));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("GoToDateMessage"));
     m_message->setWordWrap(true);
+    m_message->setAccessibleName(tr("Message"));
     m_message->hide();
 
     auto* layout = new QVBoxLayout(this);
@@ -48,10 +49,16 @@ void GoToDateWindow::bringUp()
 
 void GoToDateWindow::go()
 {
-    const TypedDate typed = parseTypedDate(m_text->text());
+    const TypedDate typed = parseTypedDate(m_text->text(), QLocale(), m_today());
     if (!typed.isValid()) {
         m_message->setText(typed.error);
         m_message->show();
+        // The wrapped message takes as many lines as the font and screen
+        // need: the window grows to hold them all.
+        layout()->activate();
+        if (const int needed = layout()->totalHeightForWidth(width()); height() < needed) {
+            resize(width(), needed);
+        }
         return;
     }
     m_message->hide();

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -19,7 +20,8 @@ class GoToDateWindow : public QWidget
     Q_OBJECT
 
 public:
-    GoToDateWindow();
+    // today gives the date two-digit years are read near.
+    explicit GoToDateWindow(std::function<QDate()> today);
 
     // Shows and activates the window with its field selected.
     void bringUp();
@@ -32,6 +34,7 @@ private:
 
     QLineEdit* m_text = nullptr;
     QLabel* m_message = nullptr;
+    std::function<QDate()> m_today;
 };
 
 } // namespace plandeck

@@ -1,17 +1,13 @@
 #include "core/calendar/calendar.h"
 
+#include "core/i18n/language.h"
+
 #include <QLocale>
-#include <array>
 #include <chrono>
 
 namespace plandeck {
 
 namespace {
-
-const std::array<QString, 7> kWeekdayNames = {
-    QStringLiteral("Sunday"),    QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
-    QStringLiteral("Wednesday"), QStringLiteral("Thursday"), QStringLiteral("Friday"),
-    QStringLiteral("Saturday")};
 
 bool isLeapYear(int year)
 {
@@ -83,11 +79,7 @@ Int16 GetDay(Int16 Index, Int16 month, Int16 year)
 
 QString GetWkd(Int16 day, Int16 month, Int16 year)
 {
-    const int number = weekdayNumber(day, month, year);
-    if (number < 1 || number > 7) {
-        return {};
-    }
-    return kWeekdayNames[std::size_t(number - 1)];
+    return weekdayName(weekdayNumber(day, month, year));
 }
 
 QString monthName(int month)

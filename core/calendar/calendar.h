@@ -33,9 +33,9 @@ Int16 GetIndex(Int16 day, Int16 month, Int16 year);
 // Day of the month shown in cell Index, or 0 when the cell holds no day.
 Int16 GetDay(Int16 Index, Int16 month, Int16 year);
 
-// English weekday name ("Sunday" to "Saturday"). A day past the end of the
-// month counts on into the next month, as 29 February 1900 is 1 March 1900.
-// Empty for a month outside 1 to 12.
+// Weekday name ("Sunday" to "Saturday"; the locale's under a translation). A day past the end of
+// the month counts on into the next month, as 29 February 1900 is 1 March 1900. Empty for a month
+// outside 1 to 12.
 QString GetWkd(Int16 day, Int16 month, Int16 year);
 
 // Weekday number of the date with the same roll-over as GetWkd; 0 for a month

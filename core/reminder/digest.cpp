@@ -31,7 +31,7 @@ QString headingOf(const ReminderNote& note, const ReminderNotes& notes)
         return {};
     }
     if (!isAhead(note, notes) && note.year == notes.year - 1) {
-        return kLineBreak + kLineBreak + QStringLiteral("Last year on this day:") + kLineBreak;
+        return kLineBreak + kLineBreak + QCoreApplication::translate("Reminder", "Last year on this day:") + kLineBreak;
     }
     return kLineBreak + kLineBreak + dayHeading(note.day, note.month, note.year) +
            QLatin1Char(':') + kLineBreak;
@@ -53,14 +53,15 @@ QString unsearchableDataFolder()
     if (error == ENOENT || error == ENOTDIR) {
         return {};
     }
-    return QStringLiteral("(No note can be read: cannot search the folder data: %1)")
+    return QCoreApplication::translate("Reminder",
+                                       "(No note can be read: cannot search the folder data: %1)")
         .arg(errorText(error));
 }
 
 QString reminderNoteText(const NoteRead& note)
 {
     if (!note.isReadable()) {
-        return QStringLiteral("(This note could not be read. %1)").arg(note.error);
+        return QCoreApplication::translate("Reminder", "(This note could not be read. %1)").arg(note.error);
     }
     if (note.complete) {
         return noteText(note.bytes);
@@ -71,7 +72,8 @@ QString reminderNoteText(const NoteRead& note)
         text.chop(1);
     }
     return text + kLineBreak +
-           QStringLiteral("(This note has %1 bytes in all; the rest is not shown here.)")
+           QCoreApplication::translate("Reminder",
+                                      "(This note has %1 bytes in all; the rest is not shown here.)")
                .arg(note.fileSize);
 }
 

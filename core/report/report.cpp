@@ -4,6 +4,7 @@
 #include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -200,8 +201,13 @@ ReportPage buildReport(Int16 month, Int16 year)
                     [](QByteArray& html, QStringView slice) { appendPageText(html, slice, true); });
             }
             if (!whole || !note.complete) {
-                page.html += "<br>(This note has " + QByteArray::number(note.fileSize) +
-                             " bytes in all; the rest is left out of this report.)";
+                page.html += "<br>";
+                appendPageText(page.html,
+                               QCoreApplication::translate("Report",
+                                                           "(This note has %1 bytes in all; the "
+                                                           "rest is left out of this report.)")
+                                   .arg(note.fileSize),
+                               true);
             }
         }
     }
@@ -230,9 +236,9 @@ QString reportFileName(QRandomGenerator& generator)
 ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
 {
     if (::mkdir(nativePath(kTempFolder).constData(), 0777) != 0 && errno != EEXIST) {
-        return {
-            {},
-            QStringLiteral("Cannot create the folder %1: %2").arg(kTempFolder, errorText(errno))};
+        return {{},
+                QCoreApplication::translate("Report", "Cannot create the folder %1: %2")
+                    .arg(kTempFolder, errorText(errno))};
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = reportFileName(generator);
@@ -243,7 +249,9 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
             if (errno == EEXIST) {
                 continue; // taken by a file or link of that name: draw again
             }
-            return {{}, QStringLiteral("Cannot create %1: %2").arg(path, errorText(errno))};
+            return {{},
+                    QCoreApplication::translate("Report", "Cannot create %1: %2")
+                        .arg(path, errorText(errno))};
         }
         int error = writeAll(fd.get(), html);
         if (error == 0) {
@@ -251,11 +259,15 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
         }
         if (error != 0) {
             ::unlink(native.constData());
-            return {{}, QStringLiteral("Cannot write %1: %2").arg(path, errorText(error))};
+            return {{},
+                    QCoreApplication::translate("Report", "Cannot write %1: %2")
+                        .arg(path, errorText(error))};
         }
         return {path, {}};
     }
-    return {{}, QStringLiteral("Cannot find a free report name in %1").arg(kTempFolder)};
+    return {{},
+            QCoreApplication::translate("Report", "Cannot find a free report name in %1")
+                .arg(kTempFolder)};
 }
 
 int cleanUpReports()

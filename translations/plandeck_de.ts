@@ -1,0 +1,487 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>%1, week %2</source>
+        <translation>%1, Woche %2</translation>
+    </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, heute</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ctrl+Page Down / Ctrl+Page Up</source>
+        <translation>Strg+Bild ab / Strg+Bild auf</translation>
+    </message>
+    <message>
+        <source>next / previous month</source>
+        <translation>nächster / voriger Monat</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Page Down / Ctrl+Shift+Page Up</source>
+        <translation>Strg+Umschalt+Bild ab / Strg+Umschalt+Bild auf</translation>
+    </message>
+    <message>
+        <source>next / previous year</source>
+        <translation>nächstes / voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Ctrl++ (or Ctrl+=) / Ctrl+-</source>
+        <translation>Strg++ (oder Strg+=) / Strg+-</translation>
+    </message>
+    <message>
+        <source>larger / smaller note text</source>
+        <translation>Notiztext größer / kleiner</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Strg+P</translation>
+    </message>
+    <message>
+        <source>print the month</source>
+        <translation>den Monat drucken</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Strg+F</translation>
+    </message>
+    <message>
+        <source>Find Notes; again: bring it back with its text selected</source>
+        <translation>Notizen suchen; noch einmal: das Fenster mit markiertem Suchtext zurückholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Strg+G</translation>
+    </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>next / previous day&apos;s note; past the last or first day, the buttons on top</source>
+        <translation>Notiz des nächsten / vorigen Tages; nach dem letzten oder vor dem ersten Tag die Schaltflächen oben</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab</source>
+        <translation>Strg+Tab</translation>
+    </message>
+    <message>
+        <source>types a tab into the note</source>
+        <translation>fügt einen Tabulator in die Notiz ein</translation>
+    </message>
+    <message>
+        <source>Alt+Left / Alt+Right</source>
+        <translation>Alt+Links / Alt+Rechts</translation>
+    </message>
+    <message>
+        <source>previous / next day, cursor in that day&apos;s note</source>
+        <translation>voriger / nächster Tag, Cursor in dessen Notiz</translation>
+    </message>
+    <message>
+        <source>Alt+Up / Alt+Down</source>
+        <translation>Alt+Hoch / Alt+Runter</translation>
+    </message>
+    <message>
+        <source>same weekday a week earlier / later</source>
+        <translation>derselbe Wochentag eine Woche früher / später</translation>
+    </message>
+    <message>
+        <source>Alt+Home</source>
+        <translation>Alt+Pos1</translation>
+    </message>
+    <message>
+        <source>today&apos;s month, cursor in today&apos;s note</source>
+        <translation>der heutige Monat, Cursor in der Notiz von heute</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>diese Hilfe</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Strg+Q</translation>
+    </message>
+    <message>
+        <source>quit, exactly like closing the window</source>
+        <translation>beenden, genau wie das Schließen des Fensters</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>closes the reminder, About, Find Notes, Go to Date, this help and messages</source>
+        <translation>schließt die Erinnerung, „Über“, „Notizen suchen“, „Gehe zu Datum“, diese Hilfe und Meldungen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Where the notes are kept</source>
+        <translation>Wo die Notizen liegen</translation>
+    </message>
+    <message>
+        <source>Each day&apos;s note is a plain text file named after its date, such as 2026-12-06.txt, in the folder %1. Plandeck saves a note when you leave its day, about once a minute while you type, and when you close the window.</source>
+        <translation>Die Notiz eines Tages ist eine einfache Textdatei, die nach ihrem Datum heißt, etwa 2026-12-06.txt, im Ordner %1. Plandeck speichert eine Notiz, wenn Sie ihren Tag verlassen, etwa einmal pro Minute, während Sie schreiben, und wenn Sie das Fenster schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>Cannot look up</source>
+        <translation>Fehler beim Nachschlagen von</translation>
+    </message>
+    <message>
+        <source>Cannot follow the link</source>
+        <translation>Fehler beim Folgen der Verknüpfung</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 %2: the folder %3 is in the way; move it elsewhere</source>
+        <translation>%1 %2: Der Ordner %3 ist im Weg; verschieben Sie ihn an einen anderen Ort</translation>
+    </message>
+    <message>
+        <source>%1 %2: another copy of Plandeck is saving it and has not finished (waited %3 seconds)</source>
+        <translation>%1 %2: Ein anderes Plandeck speichert sie gerade und ist nicht fertig geworden (%3 Sekunden gewartet)</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Fehler beim Speichern von</translation>
+    </message>
+    <message>
+        <source>Cannot keep the text another program wrote to</source>
+        <translation>Fehler beim Aufbewahren des Textes, den ein anderes Programm geschrieben hat, in</translation>
+    </message>
+    <message>
+        <source>Cannot sync the folder of</source>
+        <translation>Fehler beim Synchronisieren des Ordners von</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Fehler beim Öffnen von</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Fehler beim Lesen von</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder for</source>
+        <translation>Fehler beim Anlegen des Ordners für</translation>
+    </message>
+    <message>
+        <source>Cannot delete</source>
+        <translation>Fehler beim Löschen von</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>Last year on this day:</source>
+        <translation>Letztes Jahr an diesem Tag:</translation>
+    </message>
+    <message>
+        <source>(No note can be read: cannot search the folder data: %1)</source>
+        <translation>(Keine Notiz lesbar: Der Ordner data kann nicht durchsucht werden: %1)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Diese Notiz konnte nicht gelesen werden. %1)</translation>
+    </message>
+    <message>
+        <source>(This note has %1 bytes in all; the rest is not shown here.)</source>
+        <translation>(Diese Notiz hat insgesamt %1 Bytes; der Rest wird hier nicht gezeigt.)</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(This note has %1 bytes in all; the rest is left out of this report.)</source>
+        <translation>(Diese Notiz hat insgesamt %1 Bytes; der Rest fehlt in diesem Bericht.)</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free report name in %1</source>
+        <translation>In %1 ist kein freier Name für einen Bericht zu finden</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDate</name>
+    <message>
+        <source>2031-07-04 or %1</source>
+        <translation>2031-07-04 oder %1</translation>
+    </message>
+    <message>
+        <source>The planner&apos;s years run from %1 to %2.</source>
+        <translation>Die Jahre des Planers reichen von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Type a date, such as %1.</source>
+        <translation>Geben Sie ein Datum ein, etwa %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type it as %2.</source>
+        <translation>„%1“ ist kein Datum. Geben Sie es wie %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::FindWindow</name>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Diese Notiz konnte nicht gelesen werden. %1)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 Notiz</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 Notizen</translation>
+    </message>
+    <message>
+        <source>Find Notes</source>
+        <translation>Notizen suchen</translation>
+    </message>
+    <message>
+        <source>Text to find in every note</source>
+        <translation>Text, der in allen Notizen gesucht wird</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Gesuchter Text</translation>
+    </message>
+    <message>
+        <source>Notes found</source>
+        <translation>Gefundene Notizen</translation>
+    </message>
+    <message>
+        <source>Reading notes: %v of %m</source>
+        <translation>Notizen werden gelesen: %v von %m</translation>
+    </message>
+    <message>
+        <source> (%1 could not be read)</source>
+        <translation> (%1 nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>%1 so far</source>
+        <translation>bisher %1</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::Form1</name>
+    <message>
+        <source>Fill in deposit maturity dates,<byte value="xd"/>
+premium payment reminders,<byte value="xd"/>
+birthdays, anniversaries,<byte value="xd"/>
+project time lines,<byte value="xd"/>
+your daily work etc. in this<byte value="xd"/>
+simplest and greatest planner<byte value="xd"/>
+in the world.</source>
+        <translation>Tragen Sie Fälligkeiten von Festgeldern,<byte value="xd"/>
+Erinnerungen an Beitragszahlungen,<byte value="xd"/>
+Geburtstage, Jahrestage,<byte value="xd"/>
+Projektzeitpläne,<byte value="xd"/>
+Ihre tägliche Arbeit usw. in diesen<byte value="xd"/>
+einfachsten und besten Planer<byte value="xd"/>
+der Welt ein.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>&lt; Prev Month</source>
+        <translation>&lt; Monat</translation>
+    </message>
+    <message>
+        <source>Next Month &gt;</source>
+        <translation>Monat &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; Yr</source>
+        <translation>&lt; Jahr</translation>
+    </message>
+    <message>
+        <source>Yr &gt;</source>
+        <translation>Jahr &gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted; the welcome message will show again at the next start.</source>
+        <translation>%1 konnte nicht gelöscht werden; die Begrüßung erscheint beim nächsten Start noch einmal.</translation>
+    </message>
+    <message>
+        <source>The report was not written.
+%1</source>
+        <translation>Der Bericht wurde nicht geschrieben.
+%1</translation>
+    </message>
+    <message>
+        <source>The report %1 was written but could not be opened.</source>
+        <translation>Der Bericht %1 wurde geschrieben, konnte aber nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The note of %1 could not be saved.
+%2
+
+The text stays in its box and is saved again at the next chance.</source>
+        <translation>Die Notiz vom %1 konnte nicht gespeichert werden.
+%2
+
+Der Text bleibt in seinem Feld und wird bei nächster Gelegenheit erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>The note of %1 was changed by another program while you were editing it. Your text is saved as the note; the other text is kept in %2.</source>
+        <translation>Die Notiz vom %1 wurde von einem anderen Programm geändert, während Sie sie bearbeitet haben. Ihr Text ist als Notiz gespeichert; der andere Text ist in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>A note could not be saved. Close Plandeck anyway and lose the text of that note?</source>
+        <translation>Eine Notiz konnte nicht gespeichert werden. Plandeck trotzdem schließen und den Text dieser Notiz verlieren?</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Print the month&apos;s notes as a web page</source>
+        <translation>Die Notizen des Monats als Webseite drucken</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Larger note text</source>
+        <translation>Größerer Notiztext</translation>
+    </message>
+    <message>
+        <source>Smaller note text</source>
+        <translation>Kleinerer Notiztext</translation>
+    </message>
+    <message>
+        <source>About Plandeck; %1 shows the keys</source>
+        <translation>Über Plandeck; %1 zeigt die Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::Form3</name>
+    <message>
+        <source>Bring up the Plandeck</source>
+        <translation>Plandeck öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::GoToDateWindow</name>
+    <message>
+        <source>Go to Date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::HelpWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::NoteBox</name>
+    <message>
+        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
+        <translation>(Diese Notiz ist zu groß, um sie hier zu bearbeiten: %1 Bytes. Sie bleibt, wie sie ist, und erscheint weiterhin in Berichten und Erinnerungen.)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read and is left as it is. %1)</source>
+        <translation>(Diese Notiz konnte nicht gelesen werden und bleibt, wie sie ist. %1)</translation>
+    </message>
+    <message>
+        <source>
+
+(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
+        <translation>
+
+(Diese Notiz geht weiter: insgesamt %1 Bytes. Sie erscheint vollständig, wenn Sie hineinklicken.)</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>A month planner that keeps one note per day. Copyright © 2026 the Plandeck developers.</source>
+        <translation>Ein Monatsplaner mit einer Notiz für jeden Tag. Copyright © 2026 die Plandeck-Entwickler.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

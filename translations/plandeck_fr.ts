@@ -1,0 +1,487 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>%1, week %2</source>
+        <translation>%1, semaine %2</translation>
+    </message>
+    <message>
+        <source>%1, today</source>
+        <translation>%1, aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ctrl+Page Down / Ctrl+Page Up</source>
+        <translation>Ctrl+Page suiv. / Ctrl+Page préc.</translation>
+    </message>
+    <message>
+        <source>next / previous month</source>
+        <translation>mois suivant / précédent</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Page Down / Ctrl+Shift+Page Up</source>
+        <translation>Ctrl+Maj+Page suiv. / Ctrl+Maj+Page préc.</translation>
+    </message>
+    <message>
+        <source>next / previous year</source>
+        <translation>année suivante / précédente</translation>
+    </message>
+    <message>
+        <source>Ctrl++ (or Ctrl+=) / Ctrl+-</source>
+        <translation>Ctrl++ (ou Ctrl+=) / Ctrl+-</translation>
+    </message>
+    <message>
+        <source>larger / smaller note text</source>
+        <translation>texte des notes plus grand / plus petit</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>print the month</source>
+        <translation>imprimer le mois</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Find Notes; again: bring it back with its text selected</source>
+        <translation>Rechercher des notes ; une seconde fois : rappelle la fenêtre, texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Maj+Tab</translation>
+    </message>
+    <message>
+        <source>next / previous day&apos;s note; past the last or first day, the buttons on top</source>
+        <translation>note du jour suivant / précédent ; après le dernier ou avant le premier jour, les boutons du haut</translation>
+    </message>
+    <message>
+        <source>Ctrl+Tab</source>
+        <translation>Ctrl+Tab</translation>
+    </message>
+    <message>
+        <source>types a tab into the note</source>
+        <translation>insère une tabulation dans la note</translation>
+    </message>
+    <message>
+        <source>Alt+Left / Alt+Right</source>
+        <translation>Alt+Gauche / Alt+Droite</translation>
+    </message>
+    <message>
+        <source>previous / next day, cursor in that day&apos;s note</source>
+        <translation>jour précédent / suivant, curseur dans la note de ce jour</translation>
+    </message>
+    <message>
+        <source>Alt+Up / Alt+Down</source>
+        <translation>Alt+Haut / Alt+Bas</translation>
+    </message>
+    <message>
+        <source>same weekday a week earlier / later</source>
+        <translation>même jour de la semaine, une semaine plus tôt / plus tard</translation>
+    </message>
+    <message>
+        <source>Alt+Home</source>
+        <translation>Alt+Début</translation>
+    </message>
+    <message>
+        <source>today&apos;s month, cursor in today&apos;s note</source>
+        <translation>le mois en cours, curseur dans la note d&apos;aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>quit, exactly like closing the window</source>
+        <translation>quitter, exactement comme en fermant la fenêtre</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>closes the reminder, About, Find Notes, Go to Date, this help and messages</source>
+        <translation>ferme le rappel, « À propos », « Rechercher des notes », « Aller à la date », cette aide et les messages</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Where the notes are kept</source>
+        <translation>Où sont conservées les notes</translation>
+    </message>
+    <message>
+        <source>Each day&apos;s note is a plain text file named after its date, such as 2026-12-06.txt, in the folder %1. Plandeck saves a note when you leave its day, about once a minute while you type, and when you close the window.</source>
+        <translation>La note de chaque jour est un simple fichier texte qui porte sa date, par exemple 2026-12-06.txt, dans le dossier %1. Plandeck enregistre une note quand vous quittez son jour, environ une fois par minute pendant la saisie et à la fermeture de la fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>Cannot look up</source>
+        <translation>Impossible de consulter</translation>
+    </message>
+    <message>
+        <source>Cannot follow the link</source>
+        <translation>Impossible de suivre le lien</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 %2: the folder %3 is in the way; move it elsewhere</source>
+        <translation>%1 %2 : le dossier %3 gêne ; déplacez-le ailleurs</translation>
+    </message>
+    <message>
+        <source>%1 %2: another copy of Plandeck is saving it and has not finished (waited %3 seconds)</source>
+        <translation>%1 %2 : une autre instance de Plandeck l&apos;enregistre et n&apos;a pas terminé (attente de %3 secondes)</translation>
+    </message>
+    <message>
+        <source>Cannot save</source>
+        <translation>Impossible d&apos;enregistrer</translation>
+    </message>
+    <message>
+        <source>Cannot keep the text another program wrote to</source>
+        <translation>Impossible de conserver le texte qu&apos;un autre programme a écrit dans</translation>
+    </message>
+    <message>
+        <source>Cannot sync the folder of</source>
+        <translation>Impossible de synchroniser le dossier de</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossible d&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Impossible de lire</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder for</source>
+        <translation>Impossible de créer le dossier de</translation>
+    </message>
+    <message>
+        <source>Cannot delete</source>
+        <translation>Impossible de supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>Reminder</name>
+    <message>
+        <source>Last year on this day:</source>
+        <translation>L&apos;an dernier, ce même jour :</translation>
+    </message>
+    <message>
+        <source>(No note can be read: cannot search the folder data: %1)</source>
+        <translation>(Aucune note lisible : impossible de parcourir le dossier data : %1)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Cette note n&apos;a pas pu être lue. %1)</translation>
+    </message>
+    <message>
+        <source>(This note has %1 bytes in all; the rest is not shown here.)</source>
+        <translation>(Cette note compte %1 octets en tout ; la suite n&apos;est pas affichée ici.)</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>(This note has %1 bytes in all; the rest is left out of this report.)</source>
+        <translation>(Cette note compte %1 octets en tout ; la suite est omise de ce rapport.)</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot find a free report name in %1</source>
+        <translation>Aucun nom de rapport libre dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>TypedDate</name>
+    <message>
+        <source>2031-07-04 or %1</source>
+        <translation>2031-07-04 ou %1</translation>
+    </message>
+    <message>
+        <source>The planner&apos;s years run from %1 to %2.</source>
+        <translation>Les années de l&apos;agenda vont de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Type a date, such as %1.</source>
+        <translation>Saisissez une date, par exemple %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Type it as %2.</source>
+        <translation>« %1 » n&apos;est pas une date. Saisissez-la comme %2.</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::FindWindow</name>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Cette note n&apos;a pas pu être lue. %1)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 note</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notes</translation>
+    </message>
+    <message>
+        <source>Find Notes</source>
+        <translation>Rechercher des notes</translation>
+    </message>
+    <message>
+        <source>Text to find in every note</source>
+        <translation>Texte à chercher dans toutes les notes</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Texte à chercher</translation>
+    </message>
+    <message>
+        <source>Notes found</source>
+        <translation>Notes trouvées</translation>
+    </message>
+    <message>
+        <source>Reading notes: %v of %m</source>
+        <translation>Lecture des notes : %v sur %m</translation>
+    </message>
+    <message>
+        <source> (%1 could not be read)</source>
+        <translation> (%1 illisibles)</translation>
+    </message>
+    <message>
+        <source>%1 so far</source>
+        <translation>%1 jusqu&apos;ici</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::Form1</name>
+    <message>
+        <source>Fill in deposit maturity dates,<byte value="xd"/>
+premium payment reminders,<byte value="xd"/>
+birthdays, anniversaries,<byte value="xd"/>
+project time lines,<byte value="xd"/>
+your daily work etc. in this<byte value="xd"/>
+simplest and greatest planner<byte value="xd"/>
+in the world.</source>
+        <translation>Notez-y les échéances de vos placements,<byte value="xd"/>
+les rappels de primes à payer,<byte value="xd"/>
+anniversaires, fêtes,<byte value="xd"/>
+plannings de projets,<byte value="xd"/>
+votre travail quotidien, etc., dans<byte value="xd"/>
+l&apos;agenda le plus simple et le meilleur<byte value="xd"/>
+du monde.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Impr.</translation>
+    </message>
+    <message>
+        <source>&lt; Prev Month</source>
+        <translation>&lt; Mois</translation>
+    </message>
+    <message>
+        <source>Next Month &gt;</source>
+        <translation>Mois &gt;</translation>
+    </message>
+    <message>
+        <source>&lt; Yr</source>
+        <translation>&lt; An</translation>
+    </message>
+    <message>
+        <source>Yr &gt;</source>
+        <translation>An &gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>%1 could not be deleted; the welcome message will show again at the next start.</source>
+        <translation>%1 n&apos;a pas pu être supprimé ; le message de bienvenue s&apos;affichera de nouveau au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The report was not written.
+%1</source>
+        <translation>Le rapport n&apos;a pas été écrit.
+%1</translation>
+    </message>
+    <message>
+        <source>The report %1 was written but could not be opened.</source>
+        <translation>Le rapport %1 a été écrit mais n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The note of %1 could not be saved.
+%2
+
+The text stays in its box and is saved again at the next chance.</source>
+        <translation>La note du %1 n&apos;a pas pu être enregistrée.
+%2
+
+Le texte reste dans sa case et sera de nouveau enregistré à la prochaine occasion.</translation>
+    </message>
+    <message>
+        <source>The note of %1 was changed by another program while you were editing it. Your text is saved as the note; the other text is kept in %2.</source>
+        <translation>La note du %1 a été modifiée par un autre programme pendant que vous la modifiiez. Votre texte est enregistré comme note ; l&apos;autre texte est conservé dans %2.</translation>
+    </message>
+    <message>
+        <source>A note could not be saved. Close Plandeck anyway and lose the text of that note?</source>
+        <translation>Une note n&apos;a pas pu être enregistrée. Fermer Plandeck quand même et perdre le texte de cette note ?</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Print the month&apos;s notes as a web page</source>
+        <translation>Imprimer les notes du mois sous forme de page web</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Larger note text</source>
+        <translation>Texte des notes plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller note text</source>
+        <translation>Texte des notes plus petit</translation>
+    </message>
+    <message>
+        <source>About Plandeck; %1 shows the keys</source>
+        <translation>À propos de Plandeck ; %1 affiche les touches</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::Form3</name>
+    <message>
+        <source>Bring up the Plandeck</source>
+        <translation>Ouvrir Plandeck</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::GoToDateWindow</name>
+    <message>
+        <source>Go to Date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::HelpWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::NoteBox</name>
+    <message>
+        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
+        <translation>(Cette note est trop grande pour être modifiée ici : %1 octets. Elle reste telle quelle et figure toujours dans les rapports et les rappels.)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read and is left as it is. %1)</source>
+        <translation>(Cette note n&apos;a pas pu être lue et reste telle quelle. %1)</translation>
+    </message>
+    <message>
+        <source>
+
+(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
+        <translation>
+
+(Cette note continue : %1 octets en tout. Elle s’affiche en entier quand vous cliquez dedans.)</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>A month planner that keeps one note per day. Copyright © 2026 the Plandeck developers.</source>
+        <translation>Un agenda mensuel qui garde une note par jour. Copyright © 2026 les développeurs de Plandeck.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
