@@ -16,11 +16,11 @@ using Search = WorkFolderTest;
 QStringList rowsFor(const NoteIndex& index, const QString& text)
 {
     QStringList rows;
-    for (const NoteMatch& match : index.find(text).matches) {
-        const MatchInNote found = locateMatch(match.date, text);
+    for (NoteMatch match : index.find(text).matches) {
+        describeMatch(match, text);
         const QDate& d = match.date;
-        rows.append(QString::asprintf("%d-%02d-%02d|", d.year(), d.month(), d.day()) + found.line +
-                    QLatin1Char('|') + QString::number(found.position));
+        rows.append(QString::asprintf("%d-%02d-%02d|", d.year(), d.month(), d.day()) + match.line +
+                    QLatin1Char('|') + QString::number(match.position));
     }
     return rows;
 }
