@@ -27,6 +27,7 @@ NoteFinder::NoteFinder(QObject* parent, const QString& cacheFile)
 {
     // One thread: tasks run in order and the index needs no lock.
     m_pool.setMaxThreadCount(1);
+    setWindowThread(thread());
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this,
@@ -45,6 +46,7 @@ NoteFinder::~NoteFinder()
         }
     });
     m_pool.waitForDone();
+    setWindowThread(nullptr);
 }
 
 void NoteFinder::search(const QString& text)

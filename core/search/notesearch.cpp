@@ -14,7 +14,9 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cstring>
 #include <dirent.h>
@@ -113,9 +115,14 @@ struct NoteFile
     NoteRead read;
 };
 
+// The window's thread, where Find never reads a note.
+std::atomic<const QThread*> g_windowThread = nullptr;
+
 // The one place where Find looks at a note's file.
 NoteFile lookAtNote(const QDate& date, bool withText)
 {
+    Q_ASSERT_X(QThread::currentThread() != g_windowThread.load(), "Find",
+               "a note looked at on the window's thread");
     const auto day = Int16(date.day()), month = Int16(date.month()), year = Int16(date.year());
     NoteFile file;
     if (withText) {
@@ -332,6 +339,11 @@ MatchInNote locateMatch(const QString& noteText, const QString& text)
     const QString ellipsis(QChar(0x2026));
     return {int(match), (cutBefore ? ellipsis : QString()) + noteText.mid(start, end - start) +
                             (cutAfter ? ellipsis : QString())};
+}
+
+void setWindowThread(const QThread* thread)
+{
+    g_windowThread = thread;
 }
 
 QDate noteDateOfName(std::string_view fileName)

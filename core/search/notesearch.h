@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+class QThread;
+
 // Finding notes by their text. Every note of data/ is read once by the
 // store's rules, at most its first kSearchedBytes, and kept in memory only
 // folded (lower case, accents dropped, UTF-8), for a plain byte search per
@@ -65,6 +67,10 @@ struct NoteMatch
 // fills in the line and cursor position of text in it; an unreadable note's
 // line gives the reason, a note larger than what is searched says its size.
 void describeMatch(NoteMatch& match, const QString& text);
+
+// The thread of the window Find serves, or none: debug builds stop when a
+// note is looked at there.
+void setWindowThread(const QThread* thread);
 
 // The date of a note's file name ("2007-12-05.txt"); invalid for any other
 // name.
