@@ -54,6 +54,11 @@ void NoteFinder::search(const QString& text)
     quint64 generation;
     {
         const QMutexLocker lock(&m_mutex);
+        // Coming back to the same text with data/ watched: the results
+        // shown are current, and nothing needs looking at.
+        if (text == m_text && m_generation > 0 && m_watching && !m_checkRequested) {
+            return;
+        }
         m_text = text;
         generation = ++m_generation;
     }
@@ -135,8 +140,8 @@ void NoteFinder::run(quint64 generation)
     // The cache is written when the check found it out of date, on this
     // thread and after the results went out.
     if (m_index.isComplete() && (changed || m_cacheStale)) {
-        m_index.save(m_cacheFile);
-        m_cacheStale = false;
+        // Searched from the written file, the texts leave the heap.
+        m_cacheStale = !(m_index.save(m_cacheFile) && m_index.adopt(m_cacheFile));
     }
     m_fromCache = false;
 }

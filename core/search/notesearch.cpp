@@ -20,9 +20,14 @@
 #include <charconv>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace plandeck {
@@ -273,21 +278,33 @@ private:
     bool m_ok = true;
 };
 
-// Reads them back; any count beyond what the file holds, a short read or a
-// wrong sum makes the whole file count as damaged.
+// Reads them back from the file's mapping; any count beyond what the file
+// holds or a wrong sum makes the whole file count as damaged.
 class CacheReader
 {
 public:
-    explicit CacheReader(QFile& file) : m_file(file), m_left(file.size() - qint64(sizeof(quint64)))
+    CacheReader(const char* data, qint64 size) : m_at(data), m_left(size - qint64(sizeof(quint64)))
     {
     }
     bool fits(qint64 size) const { return m_ok && size >= 0 && size <= m_left; }
+    // The next size bytes, where they are in the file.
+    const char* view(qint64 size)
+    {
+        m_ok = fits(size);
+        if (!m_ok) {
+            return nullptr;
+        }
+        const char* at = m_at;
+        m_sum = mixIn(m_sum, QByteArrayView(at, size));
+        m_at += size;
+        m_left -= size;
+        return at;
+    }
     bool bytes(void* to, qint64 size)
     {
-        m_ok = fits(size) && m_file.read(static_cast<char*>(to), size) == size;
-        if (m_ok) {
-            m_left -= size;
-            m_sum = mixIn(m_sum, QByteArrayView(static_cast<const char*>(to), size));
+        const char* at = view(size);
+        if (at != nullptr && size > 0) {
+            std::memcpy(to, at, std::size_t(size));
         }
         return m_ok;
     }
@@ -297,20 +314,34 @@ public:
         bytes(&value, sizeof value);
         return value;
     }
-    bool finish()
+    bool finish() const
     {
         quint64 stored = 0;
-        return m_ok && m_left == 0 &&
-               m_file.read(reinterpret_cast<char*>(&stored), sizeof stored) == sizeof stored &&
-               stored == m_sum;
+        if (!m_ok || m_left != 0) {
+            return false;
+        }
+        std::memcpy(&stored, m_at, sizeof stored);
+        return stored == m_sum;
     }
 
 private:
-    QFile& m_file;
+    const char* m_at;
     qint64 m_left;
     quint64 m_sum = 0;
     bool m_ok = true;
 };
+
+// Hands the pages of a part of the file's mapping back: they stay in the
+// page cache, and the next search maps them again without reading.
+void release(QByteArrayView mapped)
+{
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    const auto start = (quintptr(mapped.data()) + page - 1) / page * page;
+    const auto end = (quintptr(mapped.data()) + quintptr(mapped.size())) / page * page;
+    if (end > start) {
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+    }
+}
 
 QString workingFolder()
 {
@@ -457,6 +488,9 @@ bool NoteIndex::rebuild(int year, const std::vector<ListedNote>& listed, std::si
         }
     }
     next.folded.squeeze();
+    if (old != nullptr && old->mapped) {
+        release(old->folded);
+    }
     // Newest year first; a year without notes goes.
     const auto at = std::find_if(m_years.begin(), m_years.end(),
                                  [year](const Year& other) { return other.year <= year; });
@@ -609,6 +643,9 @@ FoundNotes NoteIndex::find(const QString& text, const std::function<bool()>& can
             }
         }
         addUnreadableBefore(year.notes.size());
+        if (year.mapped) {
+            release(year.folded);
+        }
     }
     return found;
 }
@@ -666,24 +703,45 @@ bool NoteIndex::save(const QString& fileName) const
             out.bytes(bytes);
         }
         out.bytes(year.folded);
+        if (year.mapped) {
+            release(year.folded);
+        }
     }
     return out.finish();
 }
 
+NoteIndex::Mapping::~Mapping()
+{
+    ::munmap(address, size);
+}
+
 bool NoteIndex::load(const QString& fileName)
 {
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    const int fd = fileName.isEmpty()
+                       ? -1
+                       : ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st
+    {
+    };
+    const bool regular = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                         st.st_size > qint64(kCacheMagicSize + sizeof(quint64));
+    void* address = regular ? ::mmap(nullptr, std::size_t(st.st_size), PROT_READ, MAP_SHARED, fd, 0)
+                            : MAP_FAILED;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (address == MAP_FAILED) {
         return false;
     }
-    CacheReader in(file);
-    QByteArray magic(kCacheMagicSize, Qt::Uninitialized);
-    if (!in.bytes(magic.data(), magic.size()) || magic != kCacheMagic) {
+    auto mapping = std::make_shared<const Mapping>(address, std::size_t(st.st_size));
+    CacheReader in(static_cast<const char*>(address), st.st_size);
+    const char* magic = in.view(kCacheMagicSize);
+    if (magic == nullptr || QByteArrayView(magic, kCacheMagicSize) != kCacheMagic) {
         return false;
     }
     const auto folderSize = in.value<quint32>();
-    QByteArray folder(in.fits(folderSize) ? qsizetype(folderSize) : 0, Qt::Uninitialized);
-    if (!in.bytes(folder.data(), folderSize) || QString::fromUtf8(folder) != workingFolder()) {
+    const char* folder = in.view(folderSize);
+    if (folder == nullptr || QString::fromUtf8(folder, folderSize) != workingFolder()) {
         return false; // another working folder's
     }
     std::vector<Year> years(std::min<std::size_t>(in.value<quint32>(), 1 << 16));
@@ -703,23 +761,26 @@ bool NoteIndex::load(const QString& fileName)
         for (quint32 i = 0; i < unreadable; ++i) {
             const auto index = in.value<quint32>();
             const auto size = in.value<quint32>();
-            QByteArray error(in.fits(size) ? qsizetype(size) : 0, Qt::Uninitialized);
-            if (!in.bytes(error.data(), size) || index >= notes ||
+            const char* error = in.view(size);
+            if (error == nullptr || index >= notes ||
                 (i > 0 && index <= year.unreadable.back().first)) {
                 return false;
             }
-            year.unreadable.emplace_back(index, QString::fromUtf8(error));
+            year.unreadable.emplace_back(index, QString::fromUtf8(error, size));
         }
-        year.folded.resize(folded);
-        if (!in.bytes(year.folded.data(), folded)) {
+        const char* text = in.view(folded);
+        if (text == nullptr) {
             return false;
         }
+        year.folded = QByteArray::fromRawData(text, folded);
+        year.mapped = true;
+        release(year.folded);
         // Each note's text ends where the next begins, with the separator,
         // newest first and all within the year.
         for (std::size_t i = 0; i < year.notes.size(); ++i) {
             const Note& note = year.notes[i];
             const quint32 end = i + 1 < year.notes.size() ? year.notes[i + 1].folded : folded;
-            if (note.folded >= end || year.folded[end - 1] != kSeparator ||
+            if (note.folded >= end || text[end - 1] != kSeparator ||
                 (i == 0 ? note.folded != 0 : note.julianDay >= year.notes[i - 1].julianDay) ||
                 yearOfDay(note.julianDay) != year.year) {
                 return false;
@@ -730,7 +791,18 @@ bool NoteIndex::load(const QString& fileName)
         return false;
     }
     m_years = std::move(years);
+    m_mapping = std::move(mapping);
     m_complete = false;
+    return true;
+}
+
+bool NoteIndex::adopt(const QString& fileName)
+{
+    const bool complete = m_complete;
+    if (!load(fileName)) {
+        return false;
+    }
+    m_complete = complete;
     return true;
 }
 

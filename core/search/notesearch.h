@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -118,6 +119,9 @@ public:
     bool load(const QString& fileName);
     // Writes the index to the file, replacing it as a whole.
     bool save(const QString& fileName) const;
+    // Takes the index from the file just saved, keeping whether it is
+    // complete: its texts then live in the page cache instead of memory.
+    bool adopt(const QString& fileName);
 
     // A refresh has run to its end at least once.
     bool isComplete() const { return m_complete; }
@@ -146,6 +150,8 @@ private:
         QByteArray folded;
         // The notes that could not be read, by index in notes, and why.
         std::vector<std::pair<quint32, QString>> unreadable;
+        // folded is a part of the kept index's mapping, read-only.
+        bool mapped = false;
 
         void append(const Note& note, QByteArrayView text, const QString& error);
         QByteArrayView foldedOf(std::size_t index) const;
@@ -158,6 +164,21 @@ private:
                  const std::function<bool()>& step);
     Year* yearOf(int year);
 
+    // The kept index, mapped read-only: the years taken from it search its
+    // pages directly and hand them back after each search, so that the
+    // texts count as page cache, not as the program's memory.
+    struct Mapping
+    {
+        Mapping(void* at, std::size_t bytes) : address(at), size(bytes) {}
+        ~Mapping();
+        Mapping(const Mapping&) = delete;
+        Mapping& operator=(const Mapping&) = delete;
+        void* address;
+        std::size_t size;
+    };
+
+    // Before m_years, so that it outlives the years that point into it.
+    std::shared_ptr<const Mapping> m_mapping;
     std::vector<Year> m_years; // newest first
     bool m_complete = false;
 };
