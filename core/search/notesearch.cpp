@@ -774,7 +774,6 @@ bool NoteIndex::load(const QString& fileName)
         }
         year.folded = QByteArray::fromRawData(text, folded);
         year.mapped = true;
-        release(year.folded);
         // Each note's text ends where the next begins, with the separator,
         // newest first and all within the year.
         for (std::size_t i = 0; i < year.notes.size(); ++i) {
@@ -786,6 +785,7 @@ bool NoteIndex::load(const QString& fileName)
                 return false;
             }
         }
+        release(year.folded);
     }
     if (!in.finish()) {
         return false;
