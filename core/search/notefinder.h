@@ -47,7 +47,7 @@ public:
     bool isWatching() const { return m_watching; }
 
     // Rows of a search that come with their line and position.
-    static constexpr int kDescribedRows = 64;
+    static constexpr int kDescribedRows = 32;
 
 Q_SIGNALS:
     // Results for text, the text last searched. While the notes are read for
