@@ -114,6 +114,11 @@ TEST_F(Search, KeptIndexIsCheckedAndRefusedWhenDamagedOrForeign)
     NoteIndex first;
     first.refresh();
     ASSERT_TRUE(first.save(kept));
+    struct stat st
+    {
+    };
+    EXPECT_TRUE(::stat(QFile::encodeName(kept).constData(), &st) == 0 &&
+                (st.st_mode & 0777) == 0600);
     writeFile("data/2001-01-02.txt", "quokka");
     NoteIndex loaded;
     ASSERT_TRUE(loaded.load(kept));

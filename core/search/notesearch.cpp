@@ -679,8 +679,12 @@ bool NoteIndex::save(const QString& fileName) const
     if (fileName.isEmpty() || !QDir().mkpath(QFileInfo(fileName).path())) {
         return false;
     }
+    // The kept index holds the notes' text: for the user's eyes only.
+    QFile::setPermissions(QFileInfo(fileName).path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         return false;
     }
     CacheWriter out(file);
