@@ -27,6 +27,7 @@ NoteFinder::NoteFinder(QObject* parent, const QString& cacheFile)
 {
     // One thread: tasks run in order and the index needs no lock.
     m_pool.setMaxThreadCount(1);
+    m_index.setSpillFile(m_cacheFile);
     setWindowThread(thread());
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);

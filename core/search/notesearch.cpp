@@ -12,8 +12,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
@@ -252,7 +252,7 @@ QString unreadableLine(const QString& error)
 class CacheWriter
 {
 public:
-    explicit CacheWriter(QSaveFile& file) : m_file(file) {}
+    explicit CacheWriter(QIODevice& file) : m_file(file) {}
     void bytes(QByteArrayView bytes)
     {
         m_sum = mixIn(m_sum, bytes);
@@ -265,15 +265,11 @@ public:
     bool finish()
     {
         const quint64 sum = m_sum;
-        m_ok = m_ok && m_file.write(reinterpret_cast<const char*>(&sum), sizeof sum) == sizeof sum;
-        if (!m_ok) {
-            m_file.cancelWriting();
-        }
-        return m_ok && m_file.commit();
+        return m_ok && m_file.write(reinterpret_cast<const char*>(&sum), sizeof sum) == sizeof sum;
     }
 
 private:
-    QSaveFile& m_file;
+    QIODevice& m_file;
     quint64 m_sum = 0;
     bool m_ok = true;
 };
@@ -536,6 +532,13 @@ bool NoteIndex::refresh(const Progress& progress)
                 return changed;
             }
             changed = true;
+            qsizetype onHeap = 0;
+            for (const Year& built : m_years) {
+                onHeap += built.mapped ? 0 : built.folded.size();
+            }
+            if (!m_spillFile.isEmpty() && onHeap > kSpillBytes && save(m_spillFile)) {
+                adopt(m_spillFile);
+            }
         }
         from = to;
     }
@@ -682,9 +685,10 @@ bool NoteIndex::save(const QString& fileName) const
     // The kept index holds the notes' text: for the user's eyes only.
     QFile::setPermissions(QFileInfo(fileName).path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    // Written beside it and renamed over it, never synced: a file cut short
+    // by a crash fails its checksum and is built again.
+    QTemporaryFile file(fileName + QStringLiteral(".XXXXXX"));
+    if (!file.open() || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         return false;
     }
     CacheWriter out(file);
@@ -711,7 +715,13 @@ bool NoteIndex::save(const QString& fileName) const
             release(year.folded);
         }
     }
-    return out.finish();
+    if (!out.finish() || !file.flush() ||
+        ::rename(QFile::encodeName(file.fileName()).constData(),
+                 QFile::encodeName(fileName).constData()) != 0) {
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
 }
 
 NoteIndex::Mapping::~Mapping()

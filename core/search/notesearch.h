@@ -123,6 +123,12 @@ public:
     // complete: its texts then live in the page cache instead of memory.
     bool adopt(const QString& fileName);
 
+    // While a refresh builds years on the heap, every kSpillBytes of them
+    // are written to this file and searched from there, so that the first
+    // reading never holds more than that in memory. Empty: never.
+    void setSpillFile(const QString& fileName) { m_spillFile = fileName; }
+    static constexpr qsizetype kSpillBytes = 16 * 1024 * 1024;
+
     // A refresh has run to its end at least once.
     bool isComplete() const { return m_complete; }
     qsizetype size() const;
@@ -180,6 +186,7 @@ private:
     // Before m_years, so that it outlives the years that point into it.
     std::shared_ptr<const Mapping> m_mapping;
     std::vector<Year> m_years; // newest first
+    QString m_spillFile;
     bool m_complete = false;
 };
 
