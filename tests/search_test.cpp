@@ -107,19 +107,21 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
 TEST_F(Search, KeptIndexIsCheckedAndRefusedWhenDamagedOrForeign)
 {
     writeFile("data/2001-01-01.txt", "quokka");
-    writeFile("data/2001-01-02.txt", "wombat");
+    writeFile("data/2002-01-02.txt", "wombat");
     const QString kept = NoteIndex::cacheFileName();
     ASSERT_TRUE(kept.startsWith(QDir::currentPath() + "/cache/plandeck/find-"))
         << kept.toStdString();
     NoteIndex first;
+    first.setSpillFile(kept, 1); // each year goes to the file once built
     first.refresh();
+    EXPECT_EQ(rowsFor(first, "quokka"), QStringList("2001-01-01|quokka|0"));
     ASSERT_TRUE(first.save(kept));
     struct stat st
     {
     };
     EXPECT_TRUE(::stat(QFile::encodeName(kept).constData(), &st) == 0 &&
                 (st.st_mode & 0777) == 0600);
-    writeFile("data/2001-01-02.txt", "quokka");
+    writeFile("data/2002-01-02.txt", "quokka");
     NoteIndex loaded;
     ASSERT_TRUE(loaded.load(kept));
     EXPECT_EQ(rowsFor(loaded, "quokka"), QStringList("2001-01-01|quokka|0"));

@@ -536,7 +536,7 @@ bool NoteIndex::refresh(const Progress& progress)
             for (const Year& built : m_years) {
                 onHeap += built.mapped ? 0 : built.folded.size();
             }
-            if (!m_spillFile.isEmpty() && onHeap > kSpillBytes && save(m_spillFile)) {
+            if (!m_spillFile.isEmpty() && onHeap >= m_spillBytes && save(m_spillFile)) {
                 adopt(m_spillFile);
             }
         }

@@ -126,8 +126,12 @@ public:
     // While a refresh builds years on the heap, every kSpillBytes of them
     // are written to this file and searched from there, so that the first
     // reading never holds more than that in memory. Empty: never.
-    void setSpillFile(const QString& fileName) { m_spillFile = fileName; }
     static constexpr qsizetype kSpillBytes = 16 * 1024 * 1024;
+    void setSpillFile(const QString& fileName, qsizetype bytes = kSpillBytes)
+    {
+        m_spillFile = fileName;
+        m_spillBytes = bytes;
+    }
 
     // A refresh has run to its end at least once.
     bool isComplete() const { return m_complete; }
@@ -187,6 +191,7 @@ private:
     std::shared_ptr<const Mapping> m_mapping;
     std::vector<Year> m_years; // newest first
     QString m_spillFile;
+    qsizetype m_spillBytes = kSpillBytes;
     bool m_complete = false;
 };
 
