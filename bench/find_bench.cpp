@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -111,7 +112,7 @@ void BM_FindFirstResults(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        NoteFinder finder;
+        NoteFinder finder(nullptr, QString());
         state.SetIterationTime(
             timedSearch(finder, QStringLiteral("premium"), [](const FoundNotes& notes, int, int) {
                 return !notes.matches.isEmpty();
@@ -129,7 +130,7 @@ void BM_FindAllResults(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        NoteFinder finder;
+        NoteFinder finder(nullptr, QString());
         int rows = 0;
         state.SetIterationTime(
             timedSearch(finder, QStringLiteral("quokka"),
@@ -145,6 +146,37 @@ void BM_FindAllResults(benchmark::State& state)
     state.SetLabel("36,500 notes, nothing read yet");
 }
 
+// The first search of a session with the index kept from the one before:
+// the kept index is read and checked against every note's stamp.
+void BM_FindFirstSearchKept(benchmark::State& state)
+{
+    const CenturyFolder folder(state);
+    if (!folder.isValid()) {
+        return;
+    }
+    const QString kept = QDir::current().absoluteFilePath(QStringLiteral("kept.idx"));
+    {
+        NoteFinder building(nullptr, kept);
+        timedSearch(building, QStringLiteral("quokka"), complete);
+    }
+    for (auto _ : state) {
+        NoteFinder finder(nullptr, kept);
+        int rows = 0;
+        state.SetIterationTime(
+            timedSearch(finder, QStringLiteral("quokka"),
+                        [&rows](const FoundNotes& notes, int searched, int total) {
+                            rows = int(notes.matches.size());
+                            return searched == total;
+                        }));
+        if (rows != 1) {
+            state.SkipWithError("the quokka note was not found once");
+            break;
+        }
+    }
+    QFile::remove(kept);
+    state.SetLabel("36,500 notes, index kept from the last session");
+}
+
 // Typing into a finder that holds every note: each key is a new search,
 // from one letter (nearly every note) to a phrase (one note).
 void BM_FindKeystroke(benchmark::State& state)
@@ -153,7 +185,7 @@ void BM_FindKeystroke(benchmark::State& state)
     if (!folder.isValid()) {
         return;
     }
-    NoteFinder finder;
+    NoteFinder finder(nullptr, QString());
     timedSearch(finder, QString(), complete);
     const QString typed = QStringLiteral("the quokka visit");
     qsizetype length = 0;
@@ -191,6 +223,7 @@ void BM_FindCheckFiles(benchmark::State& state)
 
 BENCHMARK(BM_FindFirstResults)->Apply(configure);
 BENCHMARK(BM_FindAllResults)->Apply(configure);
+BENCHMARK(BM_FindFirstSearchKept)->Apply(configure);
 BENCHMARK(BM_FindKeystroke)->Apply([](benchmark::internal::Benchmark* b) {
     configure(b);
     b->Iterations(160);

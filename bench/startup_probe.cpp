@@ -3,20 +3,72 @@
 #include "windows/form1.h"
 #include "windows/notebox.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDir>
-#include <QPixmap>
+#include <QFile>
+#include <QGridLayout>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 // Start-up and peak memory of the main window, measured from outside
 // (hyperfine, /usr/bin/time -f %M) on a folder written beforehand:
 //   startup_probe --write FOLDER [large]   a 1 KB note on every day of
 //       kToday's month, and with "large" one kLargeNoteSize note on the 15th
-//   startup_probe FOLDER                   opens the main window there, draws
-//       it once and exits
+//   startup_probe FOLDER                   opens the main window there and
+//       exits once it is shown and painted: under X11 at the X server's first
+//       Expose of the mapped window, offscreen after one drawing
+//   startup_probe --bare FOLDER            the same for a bare Qt window with
+//       35 plain text boxes holding the same notes, the yardstick
 // Prints nothing; the exit status tells whether the window showed the month.
 
 using namespace plandeck;
 using namespace plandeck::bench;
+
+namespace {
+
+// Quits at the first Expose the X server sends after a MapNotify.
+class ExposeWatch : public QAbstractNativeEventFilter
+{
+public:
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t") {
+            return false;
+        }
+        constexpr quint8 kExpose = 12, kMapNotify = 19;
+        const quint8 kind = *static_cast<const quint8*>(message) & 0x7f;
+        m_mapped = m_mapped || kind == kMapNotify;
+        if (m_mapped && kind == kExpose && !m_exposed) {
+            m_exposed = true;
+            // Qt paints on this Expose; the program ends right after.
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+    bool exposed() const { return m_exposed; }
+
+private:
+    bool m_mapped = false;
+    bool m_exposed = false;
+};
+
+// Shows the window until it is painted; true when it was.
+bool showUntilPainted(QWidget& window)
+{
+    window.show();
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        QApplication::processEvents();
+        return !window.grab().isNull();
+    }
+    ExposeWatch watch;
+    qApp->installNativeEventFilter(&watch);
+    QTimer::singleShot(10'000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    return watch.exposed();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,7 +90,8 @@ int main(int argc, char** argv)
                    ? 0
                    : 2;
     }
-    if (args.size() != 1 || !QDir::setCurrent(args[0])) {
+    const bool bare = !args.isEmpty() && args[0] == QLatin1String("--bare");
+    if (args.size() != (bare ? 2 : 1) || !QDir::setCurrent(args.last())) {
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
@@ -46,14 +99,25 @@ int main(int argc, char** argv)
     }
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
+    if (bare) {
+        QWidget window;
+        auto* grid = new QGridLayout(&window);
+        for (int box = 0; box < 35; ++box) {
+            auto* text = new QPlainTextEdit(&window);
+            QFile note(GetFileName(Int16(box + 1), month, year));
+            if (box < GetDaysInMonth(month, year) && note.open(QIODevice::ReadOnly)) {
+                text->setPlainText(QString::fromLatin1(note.readAll()));
+            }
+            grid->addWidget(text, box / 7, box % 7);
+        }
+        window.resize(1000, 700);
+        return showUntilPainted(window) ? 0 : 4;
+    }
     Form1 form(quietServices());
     if (form.Form_Load(RunMode::Normal) != LoadOutcome::ShowMain) {
         return 3;
     }
-    form.show();
-    QApplication::processEvents();
-    const QPixmap shot = form.grab();
     const auto* first =
         form.findChild<NoteBox*>(QStringLiteral("Text1(%1)").arg(GetIndex(1, month, year)));
-    return !shot.isNull() && first != nullptr && !first->toPlainText().isEmpty() ? 0 : 4;
+    return showUntilPainted(form) && first != nullptr && !first->toPlainText().isEmpty() ? 0 : 4;
 }

@@ -67,11 +67,30 @@ TEST_F(FindWindows, GoToAndFindShowTheDayAfterSavingTheEdit)
     EXPECT_EQ(boxOf(*form, 17)->textCursor().position(), 14);
     EXPECT_TRUE(dayButtonOf(*form, 17)->font().bold()) << "the day being edited";
     EXPECT_EQ(readFile("data/2031-07-04.txt"), QByteArray("fireworks, pending"));
+    // A note written outside shows in the inactive Find by the folder's
+    // notification alone.
+    writeFile("data/1960-12-01.txt", "lunch, then breakfast and a quokka");
+    EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("2 notes"); }));
     press(Qt::CTRL | Qt::Key_F);
     ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
     EXPECT_EQ(topLevels(QStringLiteral("FindNotes")).size(), 1);
     EXPECT_EQ(child<QLineEdit>(*find, QStringLiteral("FindText"))->selectedText(),
               QStringLiteral("QUOKKA"));
+
+    // Rows beyond the first ones get their line from the search thread when
+    // the list shows them: the oldest of 300, at the end, jumps to its match.
+    type(QStringLiteral("breakfast"));
+    EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("300 notes"); }));
+    auto* list = child<QTreeView>(*find, QStringLiteral("FindResults"));
+    const QModelIndex last = list->model()->index(299, 1);
+    list->setCurrentIndex(last);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return last.data().toString().startsWith("lunch, then"); }));
+    press(Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(caption(*form), QStringLiteral("December-1960"));
+    EXPECT_EQ(boxOf(*form, 1)->textCursor().position(), 12);
+    press(Qt::CTRL | Qt::Key_F);
+    ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
     // Up and Down in the text move through the list; Enter shows the row.
     type(QStringLiteral("lunch"));
     EXPECT_TRUE(QTest::qWaitFor([count] { return count->text() == QStringLiteral("299 notes"); }));

@@ -3,6 +3,7 @@
 #include "core/search/notesearch.h"
 #include "workfolder.h"
 
+#include <QTemporaryDir>
 #include <sys/stat.h>
 
 using namespace plandeck;
@@ -16,11 +17,11 @@ using Search = WorkFolderTest;
 QStringList rowsFor(const NoteIndex& index, const QString& text)
 {
     QStringList rows;
-    for (const NoteMatch& match : index.find(text).matches) {
-        const MatchInNote found = locateMatch(match.date, text);
+    for (NoteMatch match : index.find(text).matches) {
+        describeMatch(match, text);
         const QDate& d = match.date;
-        rows.append(QString::asprintf("%d-%02d-%02d|", d.year(), d.month(), d.day()) + found.line +
-                    QLatin1Char('|') + QString::number(found.position));
+        rows.append(QString::asprintf("%d-%02d-%02d|", d.year(), d.month(), d.day()) + match.line +
+                    QLatin1Char('|') + QString::number(match.position));
     }
     return rows;
 }
@@ -99,6 +100,67 @@ TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
     }
     EXPECT_EQ(found.matching, 2);
     EXPECT_EQ(listed, QStringList({"2004-01-08", "2004-01-07!", "2004-01-05"}));
+}
+
+// The index kept between sessions is a head start only: a note changed since
+// it was written is read again; a damaged file or one of another working
+// folder is refused; a cache folder inside data/ gets no file.
+TEST_F(Search, KeptIndexIsCheckedAndRefusedWhenDamagedOrForeign)
+{
+    writeFile("data/2001-01-01.txt", "quokka");
+    writeFile("data/2002-01-02.txt", "wombat");
+    const QString kept = NoteIndex::cacheFileName();
+    ASSERT_TRUE(kept.startsWith(QDir::currentPath() + "/cache/plandeck/find-"))
+        << kept.toStdString();
+    NoteIndex first;
+    first.setSpillFile(kept, 1); // each year goes to the file once built
+    first.refresh();
+    EXPECT_EQ(rowsFor(first, "quokka"), QStringList("2001-01-01|quokka|0"));
+    ASSERT_TRUE(first.save(kept));
+    struct stat st
+    {
+    };
+    EXPECT_TRUE(::stat(QFile::encodeName(kept).constData(), &st) == 0 &&
+                (st.st_mode & 0777) == 0600);
+    writeFile("data/2002-01-02.txt", "quokka");
+    NoteIndex loaded;
+    ASSERT_TRUE(loaded.load(kept));
+    EXPECT_EQ(rowsFor(loaded, "quokka"), QStringList("2001-01-01|quokka|0"));
+    EXPECT_TRUE(loaded.refresh());
+    EXPECT_EQ(rowsFor(loaded, "quokka").size(), 2);
+
+    const QByteArray whole = readFile(kept);
+    for (const QByteArray& damaged : {whole.left(whole.size() - 1), whole.left(100),
+                                      QByteArray(whole).replace(whole.size() - 20, 1, "X")}) {
+        writeFile(kept, damaged);
+        NoteIndex index;
+        EXPECT_FALSE(index.load(kept)) << damaged.size();
+    }
+    writeFile(kept, whole);
+    QTemporaryDir other;
+    ASSERT_TRUE(QDir::setCurrent(other.path()));
+    NoteIndex foreign;
+    EXPECT_FALSE(foreign.load(kept));
+    ASSERT_TRUE(QDir::setCurrent(QFileInfo(kept).absolutePath() + "/../.."));
+    qputenv("XDG_CACHE_HOME", "data/cache");
+    EXPECT_EQ(NoteIndex::cacheFileName(), QString());
+}
+
+// Only the first 4 MiB of a note are searched (here a sparse 1 GiB file),
+// and its row says so with the note's size.
+TEST_F(Search, LargeNoteIsSearchedUpTo4MiBAndItsRowSaysItsSize)
+{
+    writeFile("data/2001-01-01.txt", "the quokka\r\n");
+    QFile note("data/2001-01-01.txt");
+    ASSERT_TRUE(note.open(QIODevice::ReadWrite) && note.resize(qint64(1) << 30) &&
+                note.seek(kSearchedBytes) && note.write("wombat") == 6);
+    note.close();
+    NoteIndex index;
+    index.refresh();
+    EXPECT_EQ(rowsFor(index, "wombat"), QStringList());
+    EXPECT_EQ(rowsFor(index, "quokka"),
+              QStringList("2001-01-01|the quokka (a note of 1.0 GiB; only its first 4 MiB are "
+                          "searched)|4"));
 }
 
 // ISO dates in any locale and within the 16-bit years, the locale's short

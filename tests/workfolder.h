@@ -35,6 +35,8 @@ public:
     {
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        // Find keeps its index in the cache folder: one of the test's own.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
     }
     void TearDown() override { QDir::setCurrent(m_previous); }
 

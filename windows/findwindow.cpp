@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
+#include <QSet>
 #include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -20,11 +21,15 @@
 namespace plandeck {
 
 // The rows of a search: the date in the locale's long format and the line of
-// the first match, made only for the rows the list shows.
+// the first match. Lines come with the results; rows beyond the first ones
+// are asked of the finder when the list first shows them.
 class FoundNotesModel : public QAbstractTableModel
 {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    FoundNotesModel(NoteFinder* finder, QObject* parent)
+        : QAbstractTableModel(parent), m_finder(finder)
+    {
+    }
 
     // Rows that extend the ones shown (more of the same search, read since)
     // are added below them, so that the selection and scroll stay.
@@ -37,22 +42,45 @@ public:
             beginInsertRows({}, int(shown), int(matches.size() - 1));
             m_matches = matches;
             endInsertRows();
-        } else if (!extends && (text != m_text || matches != m_matches)) {
+        } else if (!extends && (text != m_text || !sameDates(matches))) {
             beginResetModel();
             m_matches = matches;
-            m_lines.clear();
             endResetModel();
-        } else if (!extends && !m_matches.isEmpty()) {
-            // The same notes, whose texts may have changed: read again.
-            m_lines.clear();
+        } else if (!m_matches.isEmpty()) {
+            // The same notes, whose texts may have changed.
+            m_matches = matches;
             Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, 1));
         }
         m_text = text;
+        m_asked.clear();
+    }
+    // Rows described on request, for the same text.
+    void setDescribed(const QString& text, int from, const QList<NoteMatch>& rows)
+    {
+        if (text != m_text || from < 0 || from + rows.size() > m_matches.size()) {
+            return;
+        }
+        for (int i = 0; i < rows.size(); ++i) {
+            if (m_matches[from + i].date == rows[i].date) {
+                m_matches[from + i] = rows[i];
+            }
+        }
+        Q_EMIT dataChanged(index(from, 1), index(from + int(rows.size()) - 1, 1));
     }
     // Whether the next rows for the same text may extend these.
     void setExtendable(bool extendable) { m_extendable = extendable; }
 
     const NoteMatch& noteAt(int row) const { return m_matches[row]; }
+    // Asks the finder for the row's line and position, once per block.
+    void ask(int row) const
+    {
+        const int block = row / NoteFinder::kDescribedRows;
+        if (!m_asked.contains(block)) {
+            m_asked.insert(block);
+            m_finder->describe(m_text, block * NoteFinder::kDescribedRows,
+                               NoteFinder::kDescribedRows);
+        }
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -72,16 +100,11 @@ public:
         if (index.column() == 0) {
             return QLocale().toString(found.date, QLocale::LongFormat);
         }
-        // Read afresh for the rows on screen only: the index holds no texts.
-        auto line = m_lines.find(index.row());
-        if (line == m_lines.end()) {
-            line = m_lines.insert(
-                index.row(),
-                found.isReadable()
-                    ? locateMatch(found.date, m_text).line
-                    : FindWindow::tr("(This note could not be read. %1)").arg(found.error));
+        if (!found.isDescribed()) {
+            ask(index.row());
+            return QString(QChar(0x2026));
         }
-        return *line;
+        return found.line;
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
@@ -93,9 +116,18 @@ public:
     }
 
 private:
+    bool sameDates(const QList<NoteMatch>& matches) const
+    {
+        return std::equal(matches.begin(), matches.end(), m_matches.begin(), m_matches.end(),
+                          [](const NoteMatch& a, const NoteMatch& b) {
+                              return a.date == b.date && a.error == b.error;
+                          });
+    }
+
+    NoteFinder* m_finder;
     QString m_text;
     QList<NoteMatch> m_matches;
-    mutable QHash<int, QString> m_lines; // the line of each row shown so far
+    mutable QSet<int> m_asked; // blocks of rows asked for
     bool m_extendable = false;
 };
 
@@ -121,7 +153,8 @@ FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
     m_text->setClearButtonEnabled(true);
     m_text->installEventFilter(this);
 
-    m_model = new FoundNotesModel(this);
+    m_finder = new NoteFinder(this);
+    m_model = new FoundNotesModel(m_finder, this);
     m_results = new QTreeView(this);
     m_results->setObjectName(QStringLiteral("FindResults"));
     m_results->setAccessibleName(tr("Notes found"));
@@ -148,8 +181,17 @@ FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
     layout->addWidget(m_results, 1);
     layout->addLayout(bottom);
 
-    m_finder = new NoteFinder(this);
     connect(m_finder, &NoteFinder::found, this, &FindWindow::showFound);
+    connect(m_finder, &NoteFinder::described, this,
+            [this](const QString& text, int from, const QList<NoteMatch>& rows) {
+                m_model->setDescribed(text, from, rows);
+                for (const NoteMatch& row : rows) {
+                    if (m_chosen.isValid() && row.date == m_chosen && text == m_text->text()) {
+                        m_chosen = {};
+                        Q_EMIT dateChosen(row.date, row.position);
+                    }
+                }
+            });
     connect(m_text, &QLineEdit::textChanged, m_finder, &NoteFinder::search);
     connect(m_text, &QLineEdit::returnPressed, this, [this] {
         const QModelIndex current = m_results->currentIndex();
@@ -221,11 +263,18 @@ void FindWindow::showFound(const QString& text, const FoundNotes& notes, int don
 
 void FindWindow::chooseRow(int row)
 {
+    m_chosen = {};
     if (row < 0 || row >= m_model->rowCount()) {
         return;
     }
-    const QDate date = m_model->noteAt(row).date;
-    Q_EMIT dateChosen(date, locateMatch(date, m_text->text()).position);
+    const NoteMatch& match = m_model->noteAt(row);
+    if (!match.isDescribed()) {
+        // Its position comes from the finder; the row is shown then.
+        m_chosen = match.date;
+        m_model->ask(row);
+        return;
+    }
+    Q_EMIT dateChosen(match.date, match.position);
 }
 
 } // namespace plandeck

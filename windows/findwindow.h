@@ -51,6 +51,7 @@ private:
     QProgressBar* m_progress = nullptr;
     FoundNotesModel* m_model = nullptr;
     NoteFinder* m_finder = nullptr;
+    QDate m_chosen; // a row chosen before its position came
 };
 
 } // namespace plandeck

@@ -6,12 +6,21 @@
 #include <QMutex>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <atomic>
 
+class QSocketNotifier;
+
 // Searches the notes on a thread of its own, so that a window stays
-// responsive: the first search reads every note (results arrive as the
-// reading goes on, newest notes first), later ones search the notes in
-// memory and then look whether any file has changed since.
+// responsive and never reads a note itself: the first search of a session
+// starts from the index kept in the cache folder, checked against every
+// note's stamp, or else reads every note (results arrive as the reading goes
+// on, newest notes first); later ones search the notes in memory. Changes
+// come from the folder's change notifications (inotify on data/, a watch of
+// Find's own); where data/ cannot be watched, each activation and a search
+// more than two seconds after the last check compare every file instead.
+// Each result carries the line and cursor position of its match, read on the
+// search thread: the first rows with the results, others when asked for.
 
 namespace plandeck {
 
@@ -20,34 +29,73 @@ class NoteFinder : public QObject
     Q_OBJECT
 
 public:
-    explicit NoteFinder(QObject* parent = nullptr);
+    // cacheFile: where the index is kept between sessions; empty for nowhere.
+    explicit NoteFinder(QObject* parent = nullptr,
+                        const QString& cacheFile = NoteIndex::cacheFileName());
     ~NoteFinder() override;
 
     // Searches for the text. A newer search replaces an older one: results
     // for an older text are never delivered.
     void search(const QString& text);
-    // Notes may have changed: the next search compares the files with what
-    // it holds before it is done.
-    void checkFiles() { m_checkRequested = true; }
+    // Notes may have changed: without a working watch of data/, the next
+    // search compares the files with what it holds before it is done.
+    void checkFiles();
+    // Asks for the line and position of count rows from `from` on of the
+    // results last delivered for text; they come with described().
+    void describe(const QString& text, int from, int count);
+    // data/ is followed through change notifications.
+    bool isWatching() const { return m_watching; }
+
+    // Rows of a search that come with their line and position.
+    static constexpr int kDescribedRows = 32;
 
 Q_SIGNALS:
     // Results for text, the text last searched. While the notes are read for
     // the first time, done < total and more results follow.
     void found(const QString& text, const plandeck::FoundNotes& notes, int done, int total);
+    // Rows from..from+rows.size() of the results for text, described.
+    void described(const QString& text, int from, const QList<plandeck::NoteMatch>& rows);
 
 private:
+    struct Request
+    {
+        QString text;
+        int from = 0;
+        int count = 0;
+    };
+
     void run(quint64 generation);
     void publish(int done, int total);
+    void answerRequests();
+    void applyChanges();
+    void startWatch();
+    void stopWatch();
+    void readWatch();
 
     QMutex m_mutex;
-    QString m_text; // guarded by m_mutex
+    QString m_text;            // guarded by m_mutex
+    QList<QDate> m_changed;    // guarded by m_mutex: dates the watch reported
+    QList<Request> m_requests; // guarded by m_mutex
     std::atomic<quint64> m_generation = 0;
     std::atomic<bool> m_checkRequested = true;
     std::atomic<bool> m_stopping = false;
+    std::atomic<bool> m_watching = false;
     // Used by the search thread only; one task runs at a time.
     NoteIndex m_index;
+    QString m_cacheFile;
+    bool m_cacheTried = false;
+    bool m_fromCache = false;  // the index came from the cache and is not checked yet
+    bool m_cacheStale = false; // the index differs from the cache file
+    quint64 m_indexVersion = 0;
     QElapsedTimer m_sinceCheck;
     quint64 m_published = 0; // the generation whose results went out last
+    QString m_lastText;      // the text and rows delivered last
+    QList<NoteMatch> m_lastMatches;
+    quint64 m_lastVersion = 0;
+    // The watch, on the object's thread.
+    int m_inotify = -1;
+    QSocketNotifier* m_notifier = nullptr;
+    QTimer m_settle;
     QThreadPool m_pool;
 };
 

@@ -3,16 +3,31 @@
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
 
+#include "core/notes/notefile.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
 #include <algorithm>
-#include <cerrno>
+#include <atomic>
 #include <charconv>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace plandeck {
@@ -66,67 +81,106 @@ qsizetype foldedSize(char32_t codePoint)
     return codePoint < 0x80 ? 1 : foldedCodePoint(codePoint).size();
 }
 
-// The date of a note's file name as the store writes it: "2007-12-05.txt",
-// the year without leading zeros or plus sign.
+// The date of a note's file name as the store writes it: "2007-12-05.txt".
+// QDate has no year 0, so neither has the search.
 std::optional<QDate> noteDate(std::string_view fileName)
 {
-    constexpr std::string_view kSuffix = ".txt";
-    if (!fileName.ends_with(kSuffix) || fileName.size() < kSuffix.size() + 7) {
+    const std::optional<NoteFileDate> name = noteFileDate(fileName);
+    if (!name) {
         return {};
     }
-    const std::string_view name = fileName.substr(0, fileName.size() - kSuffix.size());
-    const std::size_t n = name.size();
-    const std::string_view yearDigits = name.substr(0, n - 6);
-    auto number = [](std::string_view digits, int& value) {
-        const auto [end, error] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        return error == std::errc() && end == digits.data() + digits.size();
-    };
-    int year = 0, month = 0, day = 0;
-    if (name[n - 3] != '-' || name[n - 6] != '-' || yearDigits.starts_with('0') ||
-        yearDigits.starts_with("-0") || !number(yearDigits, year) ||
-        !number(name.substr(n - 5, 2), month) || !number(name.substr(n - 2), day) ||
-        year < std::numeric_limits<Int16>::min() || year > std::numeric_limits<Int16>::max() ||
-        month < 1 || month > 12 || day < 1 || day > GetDaysInMonth(Int16(month), Int16(year))) {
-        return {};
-    }
-    // QDate has no year 0, so neither has the search.
-    const QDate date(year, month, day);
+    const QDate date(name->year, name->month, name->day);
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
-struct Listed
+// What Find knows of a note's file: its stamp, hashed (0: no regular file,
+// or it could not be looked up), or its first kSearchedBytes as the store
+// reads them.
+struct NoteFile
 {
-    QDate date;
-    std::string name;
+    quint64 stamp = 0;
+    NoteRead read;
 };
 
-// The names of data/ that are note names, newest first. Whether each is a
-// regular file is looked up while reading, in the same order.
-std::vector<Listed> listNotes()
+// The window's thread, where Find never reads a note.
+std::atomic<const QThread*> g_windowThread = nullptr;
+
+// The one place where Find looks at a note's file.
+NoteFile lookAtNote(const QDate& date, bool withText)
 {
-    std::vector<Listed> listed;
+    Q_ASSERT_X(QThread::currentThread() != g_windowThread.load(), "Find",
+               "a note looked at on the window's thread");
+    const QString path = GetFileName(Int16(date.day()), Int16(date.month()), Int16(date.year()));
+    NoteFile file;
+    if (withText) {
+        file.read = readNoteFile(path, kSearchedBytes);
+    } else if (const NoteStamp stamp = lookUpNote(path).stamp; stamp != NoteStamp()) {
+        file.stamp =
+            qHashMulti(0, stamp.device, stamp.inode, stamp.size, stamp.modified, stamp.changed);
+        file.stamp += file.stamp == 0 ? 1 : 0;
+    }
+    return file;
+}
+
+// The text searched in a note read up to kSearchedBytes.
+QString searchedTextOf(const NoteRead& note)
+{
+    return displayText(note.complete ? QByteArrayView(note.bytes) : withoutCutSequence(note.bytes));
+}
+
+// The names of data/ that are note names, newest first.
+std::vector<ListedNote> listNotes()
+{
+    std::vector<ListedNote> listed;
     DIR* folder = ::opendir(kDataFolder);
     if (folder == nullptr) {
         return listed;
     }
     while (const dirent* entry = ::readdir(folder)) {
-        const std::string_view name(entry->d_name);
-        if (const std::optional<QDate> date = noteDate(name)) {
-            listed.push_back({*date, std::string(name)});
+        if (const std::optional<QDate> date = noteDate(std::string_view(entry->d_name))) {
+            listed.push_back({date->toJulianDay(), 0});
         }
     }
     ::closedir(folder);
     std::sort(listed.begin(), listed.end(),
-              [](const Listed& a, const Listed& b) { return a.date > b.date; });
+              [](const ListedNote& a, const ListedNote& b) { return a.julianDay > b.julianDay; });
     return listed;
 }
 
-qint64 nanoseconds(const timespec& time)
+int yearOfDay(qint64 julianDay)
 {
-    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    return QDate::fromJulianDay(julianDay).year();
 }
 
+// A checksum of the cache file, fast enough for tens of megabytes: it only
+// has to tell a damaged file from a whole one.
+quint64 mixIn(quint64 sum, QByteArrayView bytes)
+{
+    constexpr quint64 kPrime = 0x9E3779B97F4A7C15ULL;
+    quint64 lanes[4] = {sum, sum ^ 1, sum ^ 2, sum ^ 3};
+    const char* p = bytes.data();
+    std::size_t n = std::size_t(bytes.size());
+    for (; n >= 32; n -= 32, p += 32) {
+        for (int i = 0; i < 4; ++i) {
+            quint64 word;
+            std::memcpy(&word, p + 8 * i, 8);
+            lanes[i] = (lanes[i] ^ word) * kPrime;
+            lanes[i] ^= lanes[i] >> 29;
+        }
+    }
+    for (; n > 0; --n, ++p) {
+        lanes[0] = (lanes[0] ^ quint8(*p)) * kPrime;
+    }
+    quint64 result = quint64(bytes.size());
+    for (const quint64 lane : lanes) {
+        result = (result ^ lane) * kPrime;
+        result ^= result >> 31;
+    }
+    return result;
+}
+
+constexpr char kCacheMagic[] = "Plandeck find index 1\n";
+constexpr qint64 kCacheMagicSize = sizeof kCacheMagic - 1;
 } // namespace
 
 QByteArray foldedText(QStringView text)
@@ -169,6 +223,111 @@ qsizetype unfoldedPosition(QStringView text, qsizetype foldedOffset)
     return position < 0 ? text.size() : position;
 }
 
+namespace {
+
+QString unreadableLine(const QString& error)
+{
+    return QCoreApplication::translate("FindNotes", "(This note could not be read. %1)").arg(error);
+}
+
+// Writes the cache file's parts and sums them up.
+class CacheWriter
+{
+public:
+    explicit CacheWriter(QIODevice& file) : m_file(file) {}
+    void bytes(QByteArrayView bytes)
+    {
+        m_sum = mixIn(m_sum, bytes);
+        m_ok = m_ok && m_file.write(bytes.data(), bytes.size()) == bytes.size();
+    }
+    template <typename T> void value(const T& value)
+    {
+        bytes(QByteArrayView(reinterpret_cast<const char*>(&value), sizeof value));
+    }
+    bool finish()
+    {
+        const quint64 sum = m_sum;
+        return m_ok && m_file.write(reinterpret_cast<const char*>(&sum), sizeof sum) == sizeof sum;
+    }
+
+private:
+    QIODevice& m_file;
+    quint64 m_sum = 0;
+    bool m_ok = true;
+};
+
+// Reads them back from the file's mapping; any count beyond what the file
+// holds or a wrong sum makes the whole file count as damaged.
+class CacheReader
+{
+public:
+    CacheReader(const char* data, qint64 size) : m_at(data), m_left(size - qint64(sizeof(quint64)))
+    {
+    }
+    bool fits(qint64 size) const { return m_ok && size >= 0 && size <= m_left; }
+    // The next size bytes, where they are in the file.
+    const char* view(qint64 size)
+    {
+        m_ok = fits(size);
+        if (!m_ok) {
+            return nullptr;
+        }
+        const char* at = m_at;
+        m_sum = mixIn(m_sum, QByteArrayView(at, size));
+        m_at += size;
+        m_left -= size;
+        return at;
+    }
+    bool bytes(void* to, qint64 size)
+    {
+        const char* at = view(size);
+        if (at != nullptr && size > 0) {
+            std::memcpy(to, at, std::size_t(size));
+        }
+        return m_ok;
+    }
+    template <typename T> T value()
+    {
+        T value{};
+        bytes(&value, sizeof value);
+        return value;
+    }
+    bool finish() const
+    {
+        quint64 stored = 0;
+        if (!m_ok || m_left != 0) {
+            return false;
+        }
+        std::memcpy(&stored, m_at, sizeof stored);
+        return stored == m_sum;
+    }
+
+private:
+    const char* m_at;
+    qint64 m_left;
+    quint64 m_sum = 0;
+    bool m_ok = true;
+};
+
+// Hands the pages of a part of the file's mapping back: they stay in the
+// page cache, and the next search maps them again without reading.
+void release(QByteArrayView mapped)
+{
+    const auto page = quintptr(::sysconf(_SC_PAGESIZE));
+    const auto start = (quintptr(mapped.data()) + page - 1) / page * page;
+    const auto end = (quintptr(mapped.data()) + quintptr(mapped.size())) / page * page;
+    if (end > start) {
+        ::madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+    }
+}
+
+QString workingFolder()
+{
+    return QFileInfo(QDir::currentPath()).canonicalFilePath();
+}
+
+} // namespace
+
 MatchInNote locateMatch(const QString& noteText, const QString& text)
 {
     const QByteArray pattern = foldedText(text);
@@ -191,143 +350,231 @@ MatchInNote locateMatch(const QString& noteText, const QString& text)
                             (cutAfter ? ellipsis : QString())};
 }
 
-MatchInNote locateMatch(const QDate& date, const QString& text)
+void setWindowThread(const QThread* thread)
 {
-    const NoteRead note = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
-    return note.isReadable() ? locateMatch(displayText(note.bytes), text)
-                             : MatchInNote{0, note.error};
+    g_windowThread = thread;
 }
 
-void NoteIndex::append(const Note& note, QByteArrayView folded, const QString& error)
+QDate noteDateOfName(std::string_view fileName)
+{
+    return noteDate(fileName).value_or(QDate());
+}
+
+void describeMatch(NoteMatch& match, const QString& text)
+{
+    const NoteRead note = lookAtNote(match.date, true).read;
+    if (!note.isReadable()) {
+        match.error = note.error;
+        match.position = 0;
+        match.line = unreadableLine(note.error);
+        return;
+    }
+    const MatchInNote found = locateMatch(searchedTextOf(note), text);
+    match.position = found.position;
+    match.line = found.line;
+    match.size = note.complete ? 0 : note.fileSize;
+    if (!note.complete) {
+        match.line =
+            QCoreApplication::translate("FindNotes",
+                                        "%1 (a note of %2; only its first 4 MiB are searched)")
+                .arg(match.line,
+                     QLocale().formattedDataSize(note.fileSize, 1, QLocale::DataSizeIecFormat));
+    }
+}
+
+void NoteIndex::Year::append(const Note& note, QByteArrayView text, const QString& error)
 {
     if (!error.isEmpty()) {
-        m_unreadable.emplace_back(m_notes.size(), error);
+        unreadable.emplace_back(quint32(notes.size()), error);
     }
-    m_notes.push_back({note.date, note.stamp, m_folded.size()});
-    m_folded.append(folded);
-    m_folded.append(kSeparator);
+    notes.push_back({note.julianDay, quint32(folded.size()), note.stamp, note.size});
+    folded.append(text);
+    folded.append(kSeparator);
 }
 
-QByteArrayView NoteIndex::foldedOf(std::size_t index) const
+QByteArrayView NoteIndex::Year::foldedOf(std::size_t index) const
 {
-    const qsizetype end = index + 1 < m_notes.size() ? m_notes[index + 1].folded : m_folded.size();
-    return QByteArrayView(m_folded).sliced(m_notes[index].folded, end - 1 - m_notes[index].folded);
+    const qsizetype start = notes[index].folded;
+    const qsizetype end = index + 1 < notes.size() ? notes[index + 1].folded : folded.size();
+    return QByteArrayView(folded).sliced(start, end - 1 - start);
 }
 
-const QString* NoteIndex::errorOf(std::size_t index) const
+const QString* NoteIndex::Year::errorOf(std::size_t index) const
 {
-    const auto it = std::lower_bound(m_unreadable.begin(), m_unreadable.end(), index,
-                                     [](const std::pair<std::size_t, QString>& entry,
-                                        std::size_t i) { return entry.first < i; });
-    return it != m_unreadable.end() && it->first == index ? &it->second : nullptr;
+    const auto it = std::lower_bound(
+        unreadable.begin(), unreadable.end(), index,
+        [](const std::pair<quint32, QString>& entry, std::size_t i) { return entry.first < i; });
+    return it != unreadable.end() && it->first == index ? &it->second : nullptr;
+}
+
+qsizetype NoteIndex::size() const
+{
+    qsizetype notes = 0;
+    for (const Year& year : m_years) {
+        notes += qsizetype(year.notes.size());
+    }
+    return notes;
+}
+
+NoteIndex::Year* NoteIndex::yearOf(int year)
+{
+    const auto it = std::find_if(m_years.begin(), m_years.end(),
+                                 [year](const Year& known) { return known.year == year; });
+    return it != m_years.end() ? &*it : nullptr;
+}
+
+void NoteIndex::readInto(Year& year, qint64 julianDay, quint64 stamp)
+{
+    const NoteRead note = lookAtNote(QDate::fromJulianDay(julianDay), true).read;
+    // A name that is gone or no regular file (a folder, a FIFO) is no note;
+    // one that could not be looked up is listed with the store's reason.
+    if (note.isReadable() && stamp == 0 && note.bytes.isEmpty() && note.fileSize == 0) {
+        return;
+    }
+    const QByteArray folded = note.isReadable() ? foldedText(searchedTextOf(note)) : QByteArray();
+    year.append({qint32(julianDay), 0, stamp, note.complete ? 0 : note.fileSize}, folded,
+                note.error);
+}
+
+bool NoteIndex::rebuild(int year, const std::vector<ListedNote>& listed, std::size_t from,
+                        std::size_t to, const std::function<bool()>& step)
+{
+    const Year* old = yearOf(year);
+    Year next;
+    next.year = year;
+    next.notes.reserve(to - from);
+    if (old != nullptr) {
+        next.folded.reserve(old->folded.size());
+    }
+    std::size_t known = 0;
+    for (std::size_t i = from; i < to; ++i) {
+        if (step && !step()) {
+            return false;
+        }
+        const ListedNote& entry = listed[i];
+        for (; old != nullptr && known < old->notes.size() &&
+               old->notes[known].julianDay > entry.julianDay;
+             ++known) {
+        }
+        if (old != nullptr && known < old->notes.size() &&
+            old->notes[known].julianDay == entry.julianDay && entry.stamp != 0 &&
+            old->notes[known].stamp == entry.stamp) {
+            const QString* error = old->errorOf(known);
+            next.append(old->notes[known], old->foldedOf(known), error ? *error : QString());
+        } else {
+            readInto(next, entry.julianDay, entry.stamp);
+        }
+    }
+    next.folded.squeeze();
+    if (old != nullptr && old->mapped) {
+        release(old->folded);
+    }
+    // Newest year first; a year without notes goes.
+    const auto at = std::find_if(m_years.begin(), m_years.end(),
+                                 [year](const Year& other) { return other.year <= year; });
+    if (at != m_years.end() && at->year == year) {
+        if (next.notes.empty()) {
+            m_years.erase(at);
+        } else {
+            *at = std::move(next);
+        }
+    } else if (!next.notes.empty()) {
+        m_years.insert(at, std::move(next));
+    }
+    return true;
 }
 
 bool NoteIndex::refresh(const Progress& progress)
 {
-    const std::vector<Listed> listed = listNotes();
+    std::vector<ListedNote> listed = listNotes();
     const int total = int(listed.size());
-    auto stopped = [&](std::size_t done) {
-        return progress && done % 256 == 0 && !progress(int(done), total);
-    };
-    // As the store reads: a missing name or one that is no regular file (a
-    // folder, FIFO or socket) is no note and is never opened. A name that
-    // cannot be looked up is read, so that the store gives the reason.
-    auto lookUp = [](const Listed& entry) -> std::optional<std::size_t> {
-        const std::string path = std::string(kDataFolder) + '/' + entry.name;
-        struct stat st
-        {
-        };
-        if (::stat(path.c_str(), &st) != 0) {
-            if (errno == ENOENT || errno == ENOTDIR || errno == ELOOP) {
-                return {};
-            }
-            return 0;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            return {};
-        }
-        const std::size_t stamp =
-            qHashMulti(0, qint64(st.st_size), nanoseconds(st.st_mtim), nanoseconds(st.st_ctim),
-                       quint64(st.st_dev), quint64(st.st_ino));
-        return stamp != 0 ? stamp : 1;
-    };
-    auto readInto = [](NoteIndex& index, const QDate& date, std::size_t stamp) {
-        const NoteRead note = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
-        const QByteArray folded =
-            note.isReadable() ? foldedText(displayText(note.bytes)) : QByteArray();
-        index.append({date, stamp}, folded, note.error);
-    };
-
-    if (m_notes.empty()) {
-        // The first reading fills the index in place, newest first, so that
-        // a search while it runs finds the notes read so far.
-        m_folded.clear();
-        m_unreadable.clear();
-        for (std::size_t i = 0; i < listed.size(); ++i) {
-            if (stopped(i)) {
-                return !m_notes.empty();
-            }
-            if (const std::optional<std::size_t> stamp = lookUp(listed[i])) {
-                readInto(*this, listed[i].date, *stamp);
-            }
-        }
-        m_complete = true;
-        return !m_notes.empty();
-    }
-
-    // Later refreshes look every name up first and rebuild only when
-    // anything differs; searches meanwhile see the index as it was.
-    struct Step
-    {
-        QDate date;
-        std::size_t stamp;
-        std::ptrdiff_t known; // the unchanged note in m_notes, or -1
-    };
-    std::vector<Step> steps;
-    steps.reserve(listed.size());
+    int done = 0;
+    auto step = [&] { return !progress || done++ % 64 != 0 || progress(done - 1, total); };
     bool changed = false;
-    std::size_t old = 0;
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        if (stopped(i)) {
-            return false;
+    std::vector<int> years;
+    for (std::size_t from = 0; from < listed.size();) {
+        const int year = yearOfDay(listed[from].julianDay);
+        std::size_t to = from;
+        for (; to < listed.size() && yearOfDay(listed[to].julianDay) == year; ++to) {
+            listed[to].stamp = lookAtNote(QDate::fromJulianDay(listed[to].julianDay), false).stamp;
         }
-        const Listed& entry = listed[i];
-        for (; old < m_notes.size() && m_notes[old].date > entry.date; ++old) {
-            changed = true; // gone
-        }
-        const bool known = old < m_notes.size() && m_notes[old].date == entry.date;
-        const std::optional<std::size_t> stamp = lookUp(entry);
-        const bool same = known && stamp && *stamp != 0 && m_notes[old].stamp == *stamp;
-        changed = changed || (stamp ? !same : known);
-        if (stamp) {
-            steps.push_back({entry.date, *stamp, same ? std::ptrdiff_t(old) : -1});
-        }
-        old += known ? 1 : 0;
-    }
-    changed = changed || old < m_notes.size();
-    if (!changed) {
-        m_complete = true;
-        return false;
-    }
-    NoteIndex next;
-    next.m_notes.reserve(steps.size());
-    next.m_folded.reserve(m_folded.size());
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (stopped(i)) {
-            return false;
-        }
-        const Step& step = steps[i];
-        if (step.known >= 0) {
-            const auto known = std::size_t(step.known);
-            const QString* error = errorOf(known);
-            next.append(m_notes[known], foldedOf(known), error != nullptr ? *error : QString());
+        years.push_back(year);
+        const Year* old = yearOf(year);
+        const bool same =
+            old != nullptr && old->notes.size() == to - from &&
+            std::equal(old->notes.begin(), old->notes.end(), listed.begin() + qsizetype(from),
+                       [](const Note& note, const ListedNote& entry) {
+                           return note.julianDay == entry.julianDay && entry.stamp != 0 &&
+                                  note.stamp == entry.stamp;
+                       });
+        if (same) {
+            done += int(to - from);
         } else {
-            readInto(next, step.date, step.stamp);
+            if (!rebuild(year, listed, from, to, step)) {
+                return changed;
+            }
+            changed = true;
+            qsizetype onHeap = 0;
+            for (const Year& built : m_years) {
+                onHeap += built.mapped ? 0 : built.folded.size();
+            }
+            if (!m_spillFile.isEmpty() && onHeap >= m_spillBytes && save(m_spillFile)) {
+                adopt(m_spillFile);
+            }
+        }
+        from = to;
+    }
+    const auto gone = std::remove_if(m_years.begin(), m_years.end(), [&years](const Year& year) {
+        return std::find(years.begin(), years.end(), year.year) == years.end();
+    });
+    changed = changed || gone != m_years.end();
+    m_years.erase(gone, m_years.end());
+    m_complete = true;
+    return changed;
+}
+
+bool NoteIndex::update(const QList<QDate>& dates)
+{
+    bool changed = false;
+    std::vector<int> years;
+    for (const QDate& date : dates) {
+        if (date.isValid() && std::find(years.begin(), years.end(), date.year()) == years.end()) {
+            years.push_back(date.year());
         }
     }
-    next.m_complete = true;
-    *this = std::move(next);
-    return true;
+    for (const int year : years) {
+        const Year* old = yearOf(year);
+        std::vector<ListedNote> listed;
+        for (const Note& note : old != nullptr ? old->notes : std::vector<Note>()) {
+            listed.push_back({note.julianDay, note.stamp});
+        }
+        bool differs = false;
+        for (const QDate& date : dates) {
+            if (date.year() != year) {
+                continue;
+            }
+            const quint64 stamp = lookAtNote(date, false).stamp;
+            const auto it = std::find_if(listed.begin(), listed.end(), [&](const ListedNote& e) {
+                return e.julianDay == date.toJulianDay();
+            });
+            if (it == listed.end()) {
+                listed.push_back({date.toJulianDay(), stamp});
+                differs = true;
+            } else {
+                differs = differs || stamp == 0 || it->stamp != stamp;
+                it->stamp = stamp;
+            }
+        }
+        if (!differs) {
+            continue;
+        }
+        std::sort(listed.begin(), listed.end(), [](const ListedNote& a, const ListedNote& b) {
+            return a.julianDay > b.julianDay;
+        });
+        rebuild(year, listed, 0, listed.size(), {});
+        changed = true;
+    }
+    return changed;
 }
 
 FoundNotes NoteIndex::find(const QString& text, const std::function<bool()>& cancelled) const
@@ -337,48 +584,222 @@ FoundNotes NoteIndex::find(const QString& text, const std::function<bool()>& can
     if (pattern.isEmpty()) {
         return found;
     }
-    std::size_t unreadable = 0;
-    auto addUnreadableBefore = [&](std::size_t index) {
-        for (; unreadable < m_unreadable.size() && m_unreadable[unreadable].first < index;
-             ++unreadable) {
-            const auto& [at, error] = m_unreadable[unreadable];
-            found.matches.append({m_notes[at].date, error});
+    for (const Year& year : m_years) {
+        std::size_t unreadable = 0;
+        auto addUnreadableBefore = [&](std::size_t index) {
+            for (; unreadable < year.unreadable.size() && year.unreadable[unreadable].first < index;
+                 ++unreadable) {
+                const auto& [at, error] = year.unreadable[unreadable];
+                found.matches.append({QDate::fromJulianDay(year.notes[at].julianDay), error, 0, 0,
+                                      unreadableLine(error)});
+            }
+        };
+        const char* const base = year.folded.constData();
+        const qsizetype size = year.folded.size();
+        std::size_t next = 0; // the first note not searched yet
+        qsizetype from = 0;
+        while (from < size) {
+            // glibc's memmem is several times faster here than QByteArrayView's
+            // indexOf or a Boyer-Moore-Horspool searcher over the same bytes.
+            const void* hit = ::memmem(base + from, std::size_t(size - from), pattern.constData(),
+                                       std::size_t(pattern.size()));
+            if (hit == nullptr) {
+                break;
+            }
+            const auto at = quint32(static_cast<const char*>(hit) - base);
+            // The note holding the match; when notes match densely, the next one.
+            std::size_t index = next;
+            if (index + 1 < year.notes.size() && year.notes[index + 1].folded <= at) {
+                index = std::size_t(std::upper_bound(year.notes.begin() + std::ptrdiff_t(next),
+                                                     year.notes.end(), at,
+                                                     [](quint32 offset, const Note& note) {
+                                                         return offset < note.folded;
+                                                     }) -
+                                    year.notes.begin() - 1);
+            }
+            addUnreadableBefore(index);
+            const Note& note = year.notes[index];
+            found.matches.append({QDate::fromJulianDay(note.julianDay), {}, note.size, -1, {}});
+            ++found.matching;
+            next = index + 1;
+            from = next < year.notes.size() ? year.notes[next].folded : size;
+            if (cancelled && found.matching % 1024 == 0 && cancelled()) {
+                return found;
+            }
         }
-    };
-    const char* const base = m_folded.constData();
-    const qsizetype size = m_folded.size();
-    std::size_t next = 0; // the first note not searched yet
-    qsizetype from = 0;
-    while (from < size) {
-        // glibc's memmem is several times faster here than QByteArrayView's
-        // indexOf or a Boyer-Moore-Horspool searcher over the same bytes.
-        const void* hit = ::memmem(base + from, std::size_t(size - from), pattern.constData(),
-                                   std::size_t(pattern.size()));
-        if (hit == nullptr) {
-            break;
-        }
-        const qsizetype at = static_cast<const char*>(hit) - base;
-        // The note holding the match; when notes match densely, the next one.
-        std::size_t index = next;
-        if (index + 1 < m_notes.size() && m_notes[index + 1].folded <= at) {
-            index = std::size_t(std::upper_bound(m_notes.begin() + std::ptrdiff_t(next),
-                                                 m_notes.end(), at,
-                                                 [](qsizetype offset, const Note& note) {
-                                                     return offset < note.folded;
-                                                 }) -
-                                m_notes.begin() - 1);
-        }
-        addUnreadableBefore(index);
-        found.matches.append({m_notes[index].date, {}});
-        ++found.matching;
-        next = index + 1;
-        from = next < m_notes.size() ? m_notes[next].folded : size;
-        if (cancelled && found.matching % 1024 == 0 && cancelled()) {
-            return found;
+        addUnreadableBefore(year.notes.size());
+        if (year.mapped) {
+            release(year.folded);
         }
     }
-    addUnreadableBefore(m_notes.size());
     return found;
+}
+
+QString NoteIndex::cacheFileName()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    const QString folder = workingFolder();
+    if (cache.isEmpty() || folder.isEmpty()) {
+        return {};
+    }
+    const QString file = QDir(cache).absoluteFilePath(
+        QStringLiteral("plandeck/find-%1.idx")
+            .arg(QString::fromLatin1(
+                QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256)
+                    .toHex()
+                    .left(32))));
+    // Whoever points the cache into the notes' folder gets no cache there.
+    const QString data = QFileInfo(QString::fromLatin1(kDataFolder)).canonicalFilePath();
+    const QString resolved = QFileInfo(QFileInfo(cache).canonicalFilePath()).absoluteFilePath();
+    for (const QString& place : {QDir::cleanPath(file), resolved + QLatin1Char('/')}) {
+        if (!data.isEmpty() && place.startsWith(data + QLatin1Char('/'))) {
+            return {};
+        }
+    }
+    return file;
+}
+
+bool NoteIndex::save(const QString& fileName) const
+{
+    if (fileName.isEmpty() || !QDir().mkpath(QFileInfo(fileName).path())) {
+        return false;
+    }
+    // The kept index holds the notes' text: for the user's eyes only.
+    QFile::setPermissions(QFileInfo(fileName).path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // Written beside it and renamed over it, never synced: a file cut short
+    // by a crash fails its checksum and is built again.
+    QTemporaryFile file(fileName + QStringLiteral(".XXXXXX"));
+    if (!file.open() || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        return false;
+    }
+    CacheWriter out(file);
+    out.bytes(QByteArrayView(kCacheMagic, kCacheMagicSize));
+    const QByteArray folder = workingFolder().toUtf8();
+    out.value(quint32(folder.size()));
+    out.bytes(folder);
+    out.value(quint32(m_years.size()));
+    for (const Year& year : m_years) {
+        out.value(qint32(year.year));
+        out.value(quint32(year.notes.size()));
+        out.value(quint32(year.unreadable.size()));
+        out.value(quint32(year.folded.size()));
+        out.bytes(QByteArrayView(reinterpret_cast<const char*>(year.notes.data()),
+                                 qsizetype(year.notes.size() * sizeof(Note))));
+        for (const auto& [index, error] : year.unreadable) {
+            const QByteArray bytes = error.toUtf8();
+            out.value(index);
+            out.value(quint32(bytes.size()));
+            out.bytes(bytes);
+        }
+        out.bytes(year.folded);
+        if (year.mapped) {
+            release(year.folded);
+        }
+    }
+    if (!out.finish() || !file.flush() ||
+        ::rename(QFile::encodeName(file.fileName()).constData(),
+                 QFile::encodeName(fileName).constData()) != 0) {
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
+}
+
+NoteIndex::Mapping::~Mapping()
+{
+    ::munmap(address, size);
+}
+
+bool NoteIndex::load(const QString& fileName)
+{
+    const int fd = fileName.isEmpty()
+                       ? -1
+                       : ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st
+    {
+    };
+    const bool regular = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                         st.st_size > qint64(kCacheMagicSize + sizeof(quint64));
+    void* address = regular ? ::mmap(nullptr, std::size_t(st.st_size), PROT_READ, MAP_SHARED, fd, 0)
+                            : MAP_FAILED;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    if (address == MAP_FAILED) {
+        return false;
+    }
+    auto mapping = std::make_shared<const Mapping>(address, std::size_t(st.st_size));
+    CacheReader in(static_cast<const char*>(address), st.st_size);
+    const char* magic = in.view(kCacheMagicSize);
+    if (magic == nullptr || QByteArrayView(magic, kCacheMagicSize) != kCacheMagic) {
+        return false;
+    }
+    const auto folderSize = in.value<quint32>();
+    const char* folder = in.view(folderSize);
+    if (folder == nullptr || QString::fromUtf8(folder, folderSize) != workingFolder()) {
+        return false; // another working folder's
+    }
+    std::vector<Year> years(std::min<std::size_t>(in.value<quint32>(), 1 << 16));
+    int lastYear = std::numeric_limits<int>::max();
+    for (Year& year : years) {
+        year.year = in.value<qint32>();
+        const auto notes = in.value<quint32>();
+        const auto unreadable = in.value<quint32>();
+        const auto folded = in.value<quint32>();
+        if (year.year >= lastYear || !in.fits(qint64(notes) * qint64(sizeof(Note))) ||
+            !in.fits(qint64(unreadable) * 8) || !in.fits(folded) || notes == 0) {
+            return false;
+        }
+        lastYear = year.year;
+        year.notes.resize(notes);
+        in.bytes(year.notes.data(), qint64(notes) * qint64(sizeof(Note)));
+        for (quint32 i = 0; i < unreadable; ++i) {
+            const auto index = in.value<quint32>();
+            const auto size = in.value<quint32>();
+            const char* error = in.view(size);
+            if (error == nullptr || index >= notes ||
+                (i > 0 && index <= year.unreadable.back().first)) {
+                return false;
+            }
+            year.unreadable.emplace_back(index, QString::fromUtf8(error, size));
+        }
+        const char* text = in.view(folded);
+        if (text == nullptr) {
+            return false;
+        }
+        year.folded = QByteArray::fromRawData(text, folded);
+        year.mapped = true;
+        // Each note's text ends where the next begins, with the separator,
+        // newest first and all within the year.
+        for (std::size_t i = 0; i < year.notes.size(); ++i) {
+            const Note& note = year.notes[i];
+            const quint32 end = i + 1 < year.notes.size() ? year.notes[i + 1].folded : folded;
+            if (note.folded >= end || text[end - 1] != kSeparator ||
+                (i == 0 ? note.folded != 0 : note.julianDay >= year.notes[i - 1].julianDay) ||
+                yearOfDay(note.julianDay) != year.year) {
+                return false;
+            }
+        }
+        release(year.folded);
+    }
+    if (!in.finish()) {
+        return false;
+    }
+    m_years = std::move(years);
+    m_mapping = std::move(mapping);
+    m_complete = false;
+    return true;
+}
+
+bool NoteIndex::adopt(const QString& fileName)
+{
+    const bool complete = m_complete;
+    if (!load(fileName)) {
+        return false;
+    }
+    m_complete = complete;
+    return true;
 }
 
 } // namespace plandeck
