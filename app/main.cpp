@@ -1,14 +1,24 @@
+#include "core/exchange/exchangecommand.h"
 #include "core/version.h"
 #include "windows/form1.h"
 #include "windows/shutdown.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTextStream>
 
 using namespace plandeck;
 
 int main(int argc, char* argv[])
 {
+    // Export and import need no window, and so no display.
+    if (isExchangeCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runExchangeCommand(QCoreApplication::arguments(),
+                                  qEnvironmentVariable(kStartFolderVariable), out, err);
+    }
     catchTerminationSignals();
     // The run mode comes from the raw arguments: QApplication removes the
     // arguments it understands itself. `plandeck` has already ended a reminder

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QLabel;
+class QPrintDialog;
 class QPushButton;
 class QTimer;
 
@@ -25,6 +26,7 @@ class Form3;
 class frmAbout;
 class FindWindow;
 class GoToDateWindow;
+class ExportWindow;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -136,6 +138,9 @@ private:
     // Ctrl+F and Ctrl+G (form1_find.cpp).
     void openFindWindow();
     void openGoToDateWindow();
+    // Ctrl+E and Ctrl+Shift+P (form1_exchange.cpp).
+    void openExportWindow();
+    void openPrintDialog();
     void bringToFront();
 
     // Controls. Element 0 of each array is the hidden template; the grid
@@ -187,6 +192,10 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;
     std::unique_ptr<GoToDateWindow> m_goToDate;
+    std::unique_ptr<ExportWindow> m_export;
+    // Kept, with its printer, so that the next print starts from the same
+    // choices.
+    QPrintDialog* m_printDialog = nullptr;
 };
 
 } // namespace plandeck

@@ -1,0 +1,217 @@
+// iCalendar files, written and read with libical.
+#include "core/exchange/exchange.h"
+#include "core/version.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTime>
+#include <algorithm>
+#include <libical/ical.h>
+#include <memory>
+
+namespace plandeck {
+
+namespace {
+
+struct ComponentFree
+{
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Exchange", text);
+}
+
+icaltimetype icalDate(const QDate& date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year();
+    time.month = date.month();
+    time.day = date.day();
+    return time;
+}
+
+// The line a calendar shows as the entry's title: the note's first line
+// with any text on it.
+QString summaryOf(const QString& text)
+{
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        if (!line.trimmed().isEmpty()) {
+            return line.toString();
+        }
+    }
+    return {};
+}
+
+QString fromIcal(const char* text)
+{
+    QString result = QString::fromUtf8(text != nullptr ? text : "");
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(u'\r', u'\n');
+    return result;
+}
+
+// Summary, then description; a description whose first line is the summary
+// already holds it.
+QString entryText(const QString& summary, const QString& description)
+{
+    if (description.isEmpty()) {
+        return summary;
+    }
+    if (summary.isEmpty() || summaryOf(description) == summary) {
+        return description;
+    }
+    return summary + u'\n' + description;
+}
+
+QString descriptionOf(icalcomponent* component)
+{
+    // A journal entry may carry several descriptions; an event has one.
+    QStringList parts;
+    for (icalproperty* property =
+             icalcomponent_get_first_property(component, ICAL_DESCRIPTION_PROPERTY);
+         property != nullptr;
+         property = icalcomponent_get_next_property(component, ICAL_DESCRIPTION_PROPERTY)) {
+        parts << fromIcal(icalproperty_get_description(property));
+    }
+    return parts.join(u'\n');
+}
+
+struct Entry
+{
+    QDate date;
+    int minute = -1; // of the day; -1 for an all-day entry, which comes first
+    QString text;
+};
+
+QString firstError(icalcomponent* calendar)
+{
+    for (icalcomponent* component = calendar; component != nullptr;) {
+        icalproperty* error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+        if (error != nullptr) {
+            return QString::fromUtf8(icalproperty_get_xlicerror(error)).simplified();
+        }
+        // The calendar itself, then each of its components in turn.
+        component = component == calendar
+                        ? icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT)
+                        : icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT);
+    }
+    return tr("an entry cannot be read");
+}
+
+} // namespace
+
+QByteArray icsCalendar(const QList<DayNote>& notes, bool journal)
+{
+    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    const QByteArray productId =
+        QByteArray("-//") + kProgramName + "//" + kProgramName + " " + kProgramVersion + "//EN";
+    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.constData()));
+    const icaltimetype now = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
+    for (const DayNote& note : notes) {
+        icalcomponent* entry =
+            icalcomponent_new(journal ? ICAL_VJOURNAL_COMPONENT : ICAL_VEVENT_COMPONENT);
+        // Stable per date and kind: a second export updates, never duplicates.
+        const QByteArray uid = (journal ? QByteArray("journal-") : QByteArray("note-")) +
+                               note.date.toString(u"yyyyMMdd").toLatin1() + "@plandeck";
+        icalcomponent_add_property(entry, icalproperty_new_uid(uid.constData()));
+        icalcomponent_add_property(entry, icalproperty_new_dtstamp(now));
+        icalcomponent_add_property(entry, icalproperty_new_dtstart(icalDate(note.date)));
+        if (!journal) {
+            icalcomponent_add_property(entry,
+                                       icalproperty_new_dtend(icalDate(note.date.addDays(1))));
+            // A note is no appointment: it does not make the day busy.
+            icalcomponent_add_property(entry, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        }
+        icalcomponent_add_property(
+            entry, icalproperty_new_summary(summaryOf(note.text).toUtf8().constData()));
+        icalcomponent_add_property(entry,
+                                   icalproperty_new_description(note.text.toUtf8().constData()));
+        icalcomponent_add_component(calendar.get(), entry);
+    }
+    char* text = icalcomponent_as_ical_string_r(calendar.get());
+    QByteArray result(text);
+    icalmemory_free_buffer(text);
+    return result;
+}
+
+ImportedNotes readIcs(const QByteArray& bytes)
+{
+    ImportedNotes result;
+    QByteArray text = bytes;
+    if (text.startsWith("\xEF\xBB\xBF")) {
+        text.remove(0, 3);
+    }
+    Component calendar(icalparser_parse_string(text.constData()));
+    if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
+        result.error = tr("it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)");
+        return result;
+    }
+    if (icalcomponent_count_errors(calendar.get()) > 0) {
+        result.error = tr("the calendar is malformed: %1").arg(firstError(calendar.get()));
+        return result;
+    }
+    std::vector<Entry> entries;
+    for (icalcomponent* component =
+             icalcomponent_get_first_component(calendar.get(), ICAL_ANY_COMPONENT);
+         component != nullptr;
+         component = icalcomponent_get_next_component(calendar.get(), ICAL_ANY_COMPONENT)) {
+        const icalcomponent_kind kind = icalcomponent_isa(component);
+        if (kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VJOURNAL_COMPONENT) {
+            continue;
+        }
+        const icaltimetype start = icalcomponent_get_dtstart(component);
+        const QString summary = fromIcal(icalcomponent_get_summary(component));
+        if (icaltime_is_null_time(start)) {
+            if (kind == ICAL_VEVENT_COMPONENT) {
+                result.error =
+                    tr("the calendar is malformed: the event \"%1\" has no start").arg(summary);
+                return result;
+            }
+            ++result.undated;
+            continue;
+        }
+        Entry entry;
+        entry.date = QDate(start.year, start.month, start.day);
+        if (!entry.date.isValid()) {
+            result.error = tr("the calendar is malformed: \"%1\" starts on %2-%3-%4, which is no "
+                              "date")
+                               .arg(summary)
+                               .arg(start.year, 4, 10, QLatin1Char('0'))
+                               .arg(start.month, 2, 10, QLatin1Char('0'))
+                               .arg(start.day, 2, 10, QLatin1Char('0'));
+            return result;
+        }
+        QString body = entryText(summary, descriptionOf(component));
+        if (!start.is_date && kind == ICAL_VEVENT_COMPONENT) {
+            // Times with a zone are shown as the calendar wrote them; times in
+            // UTC in the user's own zone.
+            QDateTime when(entry.date, QTime(start.hour, start.minute, start.second));
+            if (icaltime_is_utc(start)) {
+                when = QDateTime(entry.date, QTime(start.hour, start.minute, start.second), Qt::UTC)
+                           .toLocalTime();
+            }
+            entry.date = when.date();
+            entry.minute = when.time().hour() * 60 + when.time().minute();
+            body = when.time().toString(u"HH:mm") + u' ' + body;
+        }
+        entry.text = body;
+        entries.push_back(entry);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.date != b.date ? a.date < b.date : a.minute < b.minute;
+    });
+    for (const Entry& entry : entries) {
+        if (!result.notes.isEmpty() && result.notes.last().date == entry.date) {
+            result.notes.last().text += u'\n' + entry.text;
+        } else {
+            result.notes.append({entry.date, entry.text});
+        }
+    }
+    return result;
+}
+
+} // namespace plandeck
