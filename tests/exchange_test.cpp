@@ -64,7 +64,7 @@ TEST_F(Exchange, ExportedNotesImportIntoAnEmptyFolderUnchanged)
         const Outcome run = plandeck(
             QStringList{"export", "--from", "1900-01-01", "--to", "2099-12-31"} + arguments);
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
-        EXPECT_EQ(run.out, "Exported the notes of 5 days from 1900-01-01 to 2099-12-31 to " +
+        EXPECT_EQ(run.out, "Notes exported: 5, from 1900-01-01 to 2099-12-31, to " +
                                QDir::current().filePath(arguments.last()) + ".\n");
         ASSERT_TRUE(QDir(QStringLiteral("data")).removeRecursively());
         ASSERT_EQ(plandeck({"import", arguments.last()}).status, 0);

@@ -263,7 +263,7 @@ ExchangeResult exportNotes(const ExportRequest& request)
             return result;
         }
     }
-    result.lines << tr("Exported the notes of %1 days from %2 to %3 to %4.")
+    result.lines << tr("Notes exported: %1, from %2 to %3, to %4.")
                         .arg(collected.notes.size())
                         .arg(isoDate(request.from), isoDate(request.to), request.path);
     return result;
