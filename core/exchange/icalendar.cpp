@@ -86,19 +86,21 @@ struct Entry
     QString text;
 };
 
-QString firstError(icalcomponent* calendar)
+// The first complaint libical left in the component or any part of it (an
+// alarm in an event, a rule in a time zone), where it could not read a line.
+QString firstError(icalcomponent* component)
 {
-    for (icalcomponent* component = calendar; component != nullptr;) {
-        icalproperty* error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
-        if (error != nullptr) {
-            return QString::fromUtf8(icalproperty_get_xlicerror(error)).simplified();
-        }
-        // The calendar itself, then each of its components in turn.
-        component = component == calendar
-                        ? icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT)
-                        : icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT);
+    if (icalproperty* error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+        error != nullptr) {
+        return QString::fromUtf8(icalproperty_get_xlicerror(error)).simplified();
     }
-    return tr("an entry cannot be read");
+    for (icalcomponent* part = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT);
+         part != nullptr; part = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
+        if (QString found = firstError(part); !found.isEmpty()) {
+            return found;
+        }
+    }
+    return {};
 }
 
 } // namespace
