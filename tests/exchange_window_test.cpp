@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QSignalSpy>
 
 using namespace plandeck;
 
@@ -40,7 +41,9 @@ TEST_F(ExchangeWindow, ExportsTheShownMonthAndShowsWhatItImported)
     auto* path = child<QLineEdit>(*window, QStringLiteral("ExportPath"));
     EXPECT_EQ(path->text(), QDir::home().filePath(QStringLiteral("plandeck-2007-12.ics")));
     path->setText(QDir::current().filePath(QStringLiteral("month.ics")));
+    QSignalSpy done(window, &ExportWindow::done);
     click(*window, QStringLiteral("ExportButton"));
+    ASSERT_TRUE(done.wait());
     const QByteArray calendar = readFile("month.ics");
     EXPECT_TRUE(calendar.contains("SUMMARY:Dentist\\, 10:30") && calendar.contains("SUMMARY:typed"))
         << calendar.toStdString();
@@ -52,6 +55,7 @@ TEST_F(ExchangeWindow, ExportsTheShownMonthAndShowsWhatItImported)
         return kind == ExportWindow::PathKind::ImportFolder ? QStringLiteral("daily") : QString();
     });
     child<QAction>(*window, QStringLiteral("ImportFolder"))->trigger();
+    ASSERT_TRUE(done.wait());
     EXPECT_EQ(readFile("data/2007-12-06.txt"), "Imported");
     EXPECT_EQ(boxOf(*form, 6)->toPlainText(), QStringLiteral("Imported"));
 }

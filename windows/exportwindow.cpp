@@ -1,7 +1,5 @@
 #include "windows/exportwindow.h"
 
-#include "core/exchange/exchange.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -15,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace plandeck {
 
@@ -116,6 +115,14 @@ ExportWindow::ExportWindow() : QWidget(nullptr, Qt::Window)
     connect(folder, &QAction::triggered, this, [this] { importNotes(PathKind::ImportFolder); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    m_buttons = {browse, exportButton, importButton};
+    connect(&m_work, &QFutureWatcherBase::finished, this, &ExportWindow::finish);
+}
+
+ExportWindow::~ExportWindow()
+{
+    // Notes being written are written to the end.
+    m_work.waitForFinished();
 }
 
 void ExportWindow::setPathChooser(PathChooser chooser)
@@ -174,28 +181,43 @@ void ExportWindow::exportNotes()
     request.format = exchangeFormat(m_format->currentData().toString()).value();
     request.journal = m_journal->isEnabled() && m_journal->isChecked();
     request.path = m_path->text();
-    Q_EMIT notesNeeded();
-    const ExchangeResult result = plandeck::exportNotes(request);
-    report(result.isOk() ? result.lines : QStringList{result.error});
+    start([request] { return plandeck::exportNotes(request); }, false);
 }
 
 void ExportWindow::importNotes(PathKind kind)
 {
     const QString path = m_choosePath(kind, QString());
-    if (path.isEmpty()) {
-        return;
-    }
-    Q_EMIT notesNeeded();
-    const ExchangeResult result = plandeck::importNotes(path, m_dryRun->isChecked());
-    report(result.isOk() ? result.lines : QStringList{result.error});
-    if (result.isOk() && !m_dryRun->isChecked()) {
-        Q_EMIT notesChanged();
+    if (!path.isEmpty()) {
+        const bool dryRun = m_dryRun->isChecked();
+        start([path, dryRun] { return plandeck::importNotes(path, dryRun); }, !dryRun);
     }
 }
 
-void ExportWindow::report(const QStringList& lines)
+void ExportWindow::start(std::function<ExchangeResult()> work, bool changesNotes)
 {
-    m_log->setPlainText(lines.join(u'\n'));
+    if (m_work.isRunning()) {
+        return;
+    }
+    Q_EMIT notesNeeded();
+    for (QWidget* button : std::as_const(m_buttons)) {
+        button->setEnabled(false);
+    }
+    m_log->setPlainText(tr("Working…"));
+    m_changesNotes = changesNotes;
+    m_work.setFuture(QtConcurrent::run(std::move(work)));
+}
+
+void ExportWindow::finish()
+{
+    const ExchangeResult result = m_work.result();
+    m_log->setPlainText(result.isOk() ? result.lines.join(u'\n') : result.error);
+    for (QWidget* button : std::as_const(m_buttons)) {
+        button->setEnabled(true);
+    }
+    if (result.isOk() && m_changesNotes) {
+        Q_EMIT notesChanged();
+    }
+    Q_EMIT done();
 }
 
 } // namespace plandeck

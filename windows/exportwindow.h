@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/calendar/calendar.h"
+#include "core/exchange/exchange.h"
 
+#include <QFutureWatcher>
 #include <QWidget>
 #include <functional>
 
@@ -15,7 +17,9 @@ namespace plandeck {
 
 // "Export Notes": the range (the shown month at first), the format, the file
 // or folder, and "Import Notes…" for a calendar file or a folder of daily
-// notes. What was done, or why nothing was, shows in the window's log.
+// notes. What was done, or why nothing was, shows in the window's log. The
+// work runs on a worker thread, so that a century of notes does not stop the
+// windows; the buttons wait for it.
 //
 // Object names: "ExportNotes" (the window), "ExportFrom", "ExportTo",
 // "ExportFormat", "ExportJournal", "ExportPath", "ExportBrowse",
@@ -27,6 +31,7 @@ class ExportWindow : public QWidget
 
 public:
     ExportWindow();
+    ~ExportWindow() override;
 
     enum class PathKind { ExportFile, ExportFolder, ImportCalendar, ImportFolder };
     // Asks the user for a path of the kind; empty when the user gave none.
@@ -43,13 +48,16 @@ Q_SIGNALS:
     void notesNeeded();
     // An import changed notes.
     void notesChanged();
+    // An export or import has ended; the log says how.
+    void done();
 
 private:
     void formatChosen();
     void browse();
     void exportNotes();
     void importNotes(PathKind kind);
-    void report(const QStringList& lines);
+    void start(std::function<ExchangeResult()> work, bool changesNotes);
+    void finish();
     QString defaultPath() const;
 
     QDateEdit* m_from = nullptr;
@@ -59,6 +67,9 @@ private:
     QLineEdit* m_path = nullptr;
     QCheckBox* m_dryRun = nullptr;
     QPlainTextEdit* m_log = nullptr;
+    QList<QWidget*> m_buttons;
+    QFutureWatcher<ExchangeResult> m_work;
+    bool m_changesNotes = false;
     PathChooser m_choosePath;
     // The path the window proposed, which it may change while the user has
     // not typed one of their own.

@@ -2,6 +2,7 @@
 
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
+#include "core/notes/posixfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <map>
 
 namespace plandeck {
@@ -34,16 +37,35 @@ QString outsideYears()
 
 // Written to a hidden file first and renamed into place, so a failed export
 // leaves what was there before. Unbuffered, so that a short write is seen.
-QString writeFile(const QString& path, const QByteArray& bytes)
+// One file is synced to the disk; the files of a daily-note folder are not,
+// one by one, as tens of thousands of syncs would take minutes.
+QString writeFile(const QString& path, const QByteArray& bytes, bool sync = true)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return tr("%1 cannot be written: %2").arg(path, file.errorString());
+    const QString failed = tr("%1 cannot be written: %2");
+    if (sync) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return failed.arg(path, file.errorString());
+        }
+        if (file.write(bytes) != bytes.size() || !file.commit()) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return failed.arg(path, reason);
+        }
+        return {};
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return tr("%1 cannot be written: %2").arg(path, reason);
+    const QFileInfo target(path);
+    QFile file(target.dir().filePath(u'.' + target.fileName() + QStringLiteral(".exporting")));
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size();
+    file.close();
+    const QString reason = file.errorString();
+    if (!written ||
+        ::rename(nativePath(file.fileName()).constData(), nativePath(path).constData()) != 0) {
+        const QString why = written ? errorText(errno) : reason;
+        file.remove();
+        return failed.arg(path, why);
     }
     return {};
 }
@@ -111,7 +133,8 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
         return result;
     }
     QList<QDate> dates;
-    for (const QString& name : data.entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.txt")}, QDir::Files)) {
+    for (const QString& name :
+         data.entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.txt")}, QDir::Files)) {
         const QDate date = QDate::fromString(name.left(10), Qt::ISODate);
         if (date.isValid() && date >= from && date <= to) {
             dates.append(date);
@@ -248,7 +271,7 @@ ExchangeResult exportNotes(const ExportRequest& request)
         for (const DayNote& note : collected.notes) {
             const QString error =
                 writeFile(QDir(request.path).filePath(isoDate(note.date) + QStringLiteral(".md")),
-                          dailyNoteBytes(note.text));
+                          dailyNoteBytes(note.text), false);
             if (!error.isEmpty()) {
                 result.error = error;
                 return result;
