@@ -20,10 +20,11 @@ namespace plandeck {
 
 namespace {
 
-QString tr(const char* text)
+// The translation context of export's and import's texts.
+struct Exchange
 {
-    return QCoreApplication::translate("Exchange", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 QString isoDate(const QDate& date)
 {
@@ -32,7 +33,9 @@ QString isoDate(const QDate& date)
 
 QString outsideYears()
 {
-    return tr("outside the planner's years %1 to %2").arg(kFirstPlannerYear).arg(kLastPlannerYear);
+    return Exchange::tr("outside the planner's years %1 to %2")
+        .arg(kFirstPlannerYear)
+        .arg(kLastPlannerYear);
 }
 
 // Written to a hidden file first and renamed into place, so a failed export
@@ -41,7 +44,7 @@ QString outsideYears()
 // one by one, as tens of thousands of syncs would take minutes.
 QString writeFile(const QString& path, const QByteArray& bytes, bool sync = true)
 {
-    const QString failed = tr("%1 cannot be written: %2");
+    const QString failed = Exchange::tr("%1 cannot be written: %2");
     if (sync) {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -129,7 +132,8 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
     const QDir data(QStringLiteral("data"));
     const QFileInfo folder(data.path());
     if (folder.exists() && !(folder.isDir() && folder.isReadable() && folder.isExecutable())) {
-        result.error = tr("The notes' folder %1 cannot be read.").arg(folder.absoluteFilePath());
+        result.error =
+            Exchange::tr("The notes' folder %1 cannot be read.").arg(folder.absoluteFilePath());
         return result;
     }
     QList<QDate> dates;
@@ -144,7 +148,8 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
     for (const QDate& date : dates) {
         const NoteRead read = GetData(Int16(date.day()), Int16(date.month()), Int16(date.year()));
         if (!read.isReadable()) {
-            result.error = tr("The note of %1 cannot be read: %2").arg(isoDate(date), read.error);
+            result.error =
+                Exchange::tr("The note of %1 cannot be read: %2").arg(isoDate(date), read.error);
             result.notes.clear();
             return result;
         }
@@ -186,14 +191,16 @@ ImportedNotes readDailyNotes(const QString& folder)
         }
         QFile source(file.filePath());
         if (!source.open(QIODevice::ReadOnly)) {
-            result.error = tr("%1 cannot be read: %2").arg(file.filePath(), source.errorString());
+            result.error =
+                Exchange::tr("%1 cannot be read: %2").arg(file.filePath(), source.errorString());
             return result;
         }
         found[{date, file.filePath()}] = withoutFinalLineBreak(displayText(source.readAll()));
     }
     if (found.empty()) {
         result.error =
-            tr("%1 holds no daily notes (YYYY-MM-DD.md or .txt, or YYYY/MM/DD.md)").arg(folder);
+            Exchange::tr("%1 holds no daily notes (YYYY-MM-DD.md or .txt, or YYYY/MM/DD.md)")
+                .arg(folder);
         return result;
     }
     for (const auto& [key, text] : found) {
@@ -211,19 +218,20 @@ ImportedNotes readImportSource(const QString& path)
     const QFileInfo source(path);
     ImportedNotes result;
     if (!source.exists()) {
-        result.error = tr("%1 does not exist").arg(path);
+        result.error = Exchange::tr("%1 does not exist").arg(path);
     } else if (source.isDir()) {
         if (!source.isReadable() || !source.isExecutable()) {
-            result.error = tr("the folder %1 cannot be read").arg(path);
+            result.error = Exchange::tr("the folder %1 cannot be read").arg(path);
         } else {
             result = readDailyNotes(path);
         }
     } else if (source.suffix().compare(u"ics", Qt::CaseInsensitive) != 0) {
-        result.error = tr("%1 is neither an .ics file nor a folder of daily notes").arg(path);
+        result.error =
+            Exchange::tr("%1 is neither an .ics file nor a folder of daily notes").arg(path);
     } else {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            result.error = tr("%1 cannot be read: %2").arg(path, file.errorString());
+            result.error = Exchange::tr("%1 cannot be read: %2").arg(path, file.errorString());
         } else {
             result = readIcs(file.readAll());
         }
@@ -236,26 +244,27 @@ ExchangeResult exportNotes(const ExportRequest& request)
     ExchangeResult result;
     for (const QDate& date : {request.from, request.to}) {
         if (!isPlannerDate(date)) {
-            result.error = date.isValid()
-                               ? tr("%1 is %2.").arg(isoDate(date), outsideYears())
-                               : tr("A date is missing or is no date (write it as 2031-07-04).");
+            result.error =
+                date.isValid()
+                    ? Exchange::tr("%1 is %2.").arg(isoDate(date), outsideYears())
+                    : Exchange::tr("A date is missing or is no date (write it as 2031-07-04).");
             return result;
         }
     }
     if (request.to < request.from) {
-        result.error = tr("The range ends on %1, before it starts on %2.")
+        result.error = Exchange::tr("The range ends on %1, before it starts on %2.")
                            .arg(isoDate(request.to), isoDate(request.from));
         return result;
     }
     if (request.path.isEmpty()) {
-        result.error = tr("Name the file or folder to export to.");
+        result.error = Exchange::tr("Name the file or folder to export to.");
         return result;
     }
     const QFileInfo target(request.path);
     const bool toFolder = request.format == ExchangeFormat::DailyMarkdown;
     if (target.exists() && target.isDir() != toFolder) {
-        result.error = toFolder ? tr("%1 is no folder.").arg(request.path)
-                                : tr("%1 is a folder; name a file.").arg(request.path);
+        result.error = toFolder ? Exchange::tr("%1 is no folder.").arg(request.path)
+                                : Exchange::tr("%1 is a folder; name a file.").arg(request.path);
         return result;
     }
     const CollectedNotes collected = collectNotes(request.from, request.to);
@@ -265,7 +274,7 @@ ExchangeResult exportNotes(const ExportRequest& request)
     }
     if (toFolder) {
         if (!QDir().mkpath(request.path)) {
-            result.error = tr("The folder %1 cannot be made.").arg(request.path);
+            result.error = Exchange::tr("The folder %1 cannot be made.").arg(request.path);
             return result;
         }
         for (const DayNote& note : collected.notes) {
@@ -286,7 +295,7 @@ ExchangeResult exportNotes(const ExportRequest& request)
             return result;
         }
     }
-    result.lines << tr("Notes exported: %1, from %2 to %3, to %4.")
+    result.lines << Exchange::tr("Notes exported: %1, from %2 to %3, to %4.")
                         .arg(collected.notes.size())
                         .arg(isoDate(request.from), isoDate(request.to), request.path);
     return result;
@@ -297,15 +306,15 @@ ExchangeResult importNotes(const QString& path, bool dryRun)
     ExchangeResult result;
     const ImportedNotes imported = readImportSource(path);
     if (!imported.error.isEmpty()) {
-        result.error = tr("Nothing was imported: %1.").arg(imported.error);
+        result.error = Exchange::tr("Nothing was imported: %1.").arg(imported.error);
         return result;
     }
     int changed = 0;
     std::map<QString, int> skipped; // by reason
     auto skip = [&](const QDate& date, const QString& reason, const QString& detail = {}) {
         ++skipped[reason];
-        result.lines
-            << tr("%1: skipped, %2").arg(isoDate(date), detail.isEmpty() ? reason : detail);
+        result.lines << Exchange::tr("%1: skipped, %2")
+                            .arg(isoDate(date), detail.isEmpty() ? reason : detail);
     };
     for (const DayNote& note : imported.notes) {
         const Int16 day = Int16(note.date.day());
@@ -315,44 +324,45 @@ ExchangeResult importNotes(const QString& path, bool dryRun)
             skip(note.date, outsideYears());
             continue;
         }
-        if (note.text.trimmed().isEmpty()) {
-            skip(note.date, tr("nothing to add"));
+        if (note.text.isEmpty()) {
+            skip(note.date, Exchange::tr("nothing to add"));
             continue;
         }
         const NoteRead read = GetData(day, month, year);
         if (!read.isReadable()) {
-            skip(note.date, tr("the note cannot be read"),
-                 tr("the note cannot be read: %1").arg(read.error));
+            skip(note.date, Exchange::tr("the note cannot be read"),
+                 Exchange::tr("the note cannot be read: %1").arg(read.error));
             continue;
         }
         const QString existing = displayText(read.bytes);
         if (existing.contains(note.text)) {
-            skip(note.date, tr("the note already holds the text"));
+            skip(note.date, Exchange::tr("the note already holds the text"));
             continue;
         }
         const QString separator =
             existing.isEmpty() || existing.endsWith(u'\n') ? QString() : QStringLiteral("\n");
         if (dryRun) {
-            result.lines << tr("%1: would be appended").arg(isoDate(note.date));
+            result.lines << Exchange::tr("%1: would be appended").arg(isoDate(note.date));
             ++changed;
             continue;
         }
         const StoreResult saved = UpdateData(
             day, month, year, storedBytes(existing + separator + note.text), &read.bytes);
         if (!saved.isOk()) {
-            skip(note.date, tr("the note cannot be saved"),
-                 tr("the note cannot be saved: %1").arg(saved.error));
+            skip(note.date, Exchange::tr("the note cannot be saved"),
+                 Exchange::tr("the note cannot be saved: %1").arg(saved.error));
             continue;
         }
         ++changed;
         result.lines << (saved.keptFile.isEmpty()
-                             ? tr("%1: appended").arg(isoDate(note.date))
-                             : tr("%1: appended; the text another program wrote meanwhile is "
-                                  "kept in %2")
+                             ? Exchange::tr("%1: appended").arg(isoDate(note.date))
+                             : Exchange::tr(
+                                   "%1: appended; the text another program wrote meanwhile is "
+                                   "kept in %2")
                                    .arg(isoDate(note.date), saved.keptFile));
     }
     if (imported.undated > 0) {
-        skipped[tr("journal entries without a date")] += imported.undated;
+        skipped[Exchange::tr("journal entries without a date")] += imported.undated;
     }
     int skippedCount = 0;
     QStringList reasons;
@@ -360,8 +370,8 @@ ExchangeResult importNotes(const QString& path, bool dryRun)
         skippedCount += count;
         reasons << QStringLiteral("%1: %2").arg(reason).arg(count);
     }
-    QString summary = (dryRun ? tr("Days that would change: %1. Skipped: %2")
-                              : tr("Days changed: %1. Skipped: %2"))
+    QString summary = (dryRun ? Exchange::tr("Days that would change: %1. Skipped: %2")
+                              : Exchange::tr("Days changed: %1. Skipped: %2"))
                           .arg(changed)
                           .arg(skippedCount);
     if (!reasons.isEmpty()) {
@@ -369,7 +379,7 @@ ExchangeResult importNotes(const QString& path, bool dryRun)
     }
     summary += u'.';
     if (dryRun) {
-        summary += u' ' + tr("Nothing was written (dry run).");
+        summary += u' ' + Exchange::tr("Nothing was written (dry run).");
     }
     result.lines << summary;
     return result;

@@ -12,10 +12,11 @@ namespace plandeck {
 
 namespace {
 
-QString tr(const char* text)
+// The translation context of export's and import's texts.
+struct Exchange
 {
-    return QCoreApplication::translate("Exchange", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 const char kExportUsage[] =
     "usage: plandeck export --from YYYY-MM-DD --to YYYY-MM-DD --format ics|md|daily-md "
@@ -56,7 +57,7 @@ int runExchangeCommand(const QStringList& arguments, const QString& startFolder,
         return fail(parser.errorText() + u'\n' + usage, 2);
     }
     if (parser.positionalArguments().size() != 1) {
-        return fail(tr("name one file or folder") + u'\n' + usage, 2);
+        return fail(Exchange::tr("name one file or folder") + u'\n' + usage, 2);
     }
     QString path = parser.positionalArguments().constFirst();
     if (!startFolder.isEmpty()) {
@@ -66,22 +67,23 @@ int runExchangeCommand(const QStringList& arguments, const QString& startFolder,
     ExchangeResult result;
     if (exporting) {
         if (!parser.isSet(from) || !parser.isSet(to) || !parser.isSet(format)) {
-            return fail(tr("export needs --from, --to and --format") + u'\n' + usage, 2);
+            return fail(Exchange::tr("export needs --from, --to and --format") + u'\n' + usage, 2);
         }
         const std::optional<ExchangeFormat> chosen = exchangeFormat(parser.value(format));
         if (!chosen) {
-            return fail(
-                tr("unknown format \"%1\"; use ics, md or daily-md").arg(parser.value(format)), 2);
+            return fail(Exchange::tr("unknown format \"%1\"; use ics, md or daily-md")
+                            .arg(parser.value(format)),
+                        2);
         }
         if (parser.isSet(journal) && *chosen != ExchangeFormat::Ics) {
-            return fail(tr("--journal goes with --format ics only"), 2);
+            return fail(Exchange::tr("--journal goes with --format ics only"), 2);
         }
         ExportRequest request;
         for (const auto& [option, date] :
              {std::pair{&from, &request.from}, std::pair{&to, &request.to}}) {
             *date = QDate::fromString(parser.value(*option), Qt::ISODate);
             if (!date->isValid()) {
-                return fail(tr("--%1 %2 is no date; write it as 2031-07-04")
+                return fail(Exchange::tr("--%1 %2 is no date; write it as 2031-07-04")
                                 .arg(option->names().constFirst(), parser.value(*option)),
                             2);
             }

@@ -19,10 +19,11 @@ struct ComponentFree
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-QString tr(const char* text)
+// The translation context of export's and import's texts.
+struct Exchange
 {
-    return QCoreApplication::translate("Exchange", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Exchange)
+};
 
 icaltimetype icalDate(const QDate& date)
 {
@@ -149,11 +150,13 @@ ImportedNotes readIcs(const QByteArray& bytes)
     }
     Component calendar(icalparser_parse_string(text.constData()));
     if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
-        result.error = tr("it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)");
+        result.error =
+            Exchange::tr("it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)");
         return result;
     }
     if (icalcomponent_count_errors(calendar.get()) > 0) {
-        result.error = tr("the calendar is malformed: %1").arg(firstError(calendar.get()));
+        result.error =
+            Exchange::tr("the calendar is malformed: %1").arg(firstError(calendar.get()));
         return result;
     }
     std::vector<Entry> entries;
@@ -170,7 +173,8 @@ ImportedNotes readIcs(const QByteArray& bytes)
         if (icaltime_is_null_time(start)) {
             if (kind == ICAL_VEVENT_COMPONENT) {
                 result.error =
-                    tr("the calendar is malformed: the event \"%1\" has no start").arg(summary);
+                    Exchange::tr("the calendar is malformed: the event \"%1\" has no start")
+                        .arg(summary);
                 return result;
             }
             ++result.undated;
@@ -179,12 +183,13 @@ ImportedNotes readIcs(const QByteArray& bytes)
         Entry entry;
         entry.date = QDate(start.year, start.month, start.day);
         if (!entry.date.isValid()) {
-            result.error = tr("the calendar is malformed: \"%1\" starts on %2-%3-%4, which is no "
-                              "date")
-                               .arg(summary)
-                               .arg(start.year, 4, 10, QLatin1Char('0'))
-                               .arg(start.month, 2, 10, QLatin1Char('0'))
-                               .arg(start.day, 2, 10, QLatin1Char('0'));
+            result.error =
+                Exchange::tr("the calendar is malformed: \"%1\" starts on %2-%3-%4, which is no "
+                             "date")
+                    .arg(summary)
+                    .arg(start.year, 4, 10, QLatin1Char('0'))
+                    .arg(start.month, 2, 10, QLatin1Char('0'))
+                    .arg(start.day, 2, 10, QLatin1Char('0'));
             return result;
         }
         QString body = entryText(summary, descriptionOf(component));
