@@ -80,6 +80,14 @@ QString descriptionOf(icalcomponent* component)
     return parts.join(u'\n');
 }
 
+QByteArray written(icalcomponent* component)
+{
+    char* text = icalcomponent_as_ical_string_r(component);
+    QByteArray bytes(text);
+    icalmemory_free_buffer(text);
+    return bytes;
+}
+
 struct Entry
 {
     QDate date;
@@ -108,37 +116,41 @@ QString firstError(icalcomponent* component)
 
 QByteArray icsCalendar(const QList<DayNote>& notes, bool journal)
 {
+    // libical writes the calendar's own lines and each entry in turn; the
+    // entries are not gathered into one tree first, which for a century of
+    // notes would take ten times the file's size in memory.
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     const QByteArray productId =
         QByteArray("-//") + kProgramName + "//" + kProgramName + " " + kProgramVersion + "//EN";
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(productId.constData()));
+    QByteArray result = written(calendar.get());
+    const QByteArray end = "END:VCALENDAR\r\n";
+    result.chop(end.size());
     const icaltimetype now = icaltime_current_time_with_zone(icaltimezone_get_utc_timezone());
     for (const DayNote& note : notes) {
-        icalcomponent* entry =
-            icalcomponent_new(journal ? ICAL_VJOURNAL_COMPONENT : ICAL_VEVENT_COMPONENT);
+        Component entry(
+            icalcomponent_new(journal ? ICAL_VJOURNAL_COMPONENT : ICAL_VEVENT_COMPONENT));
         // Stable per date and kind: a second export updates, never duplicates.
         const QByteArray uid = (journal ? QByteArray("journal-") : QByteArray("note-")) +
                                note.date.toString(u"yyyyMMdd").toLatin1() + "@plandeck";
-        icalcomponent_add_property(entry, icalproperty_new_uid(uid.constData()));
-        icalcomponent_add_property(entry, icalproperty_new_dtstamp(now));
-        icalcomponent_add_property(entry, icalproperty_new_dtstart(icalDate(note.date)));
+        icalcomponent_add_property(entry.get(), icalproperty_new_uid(uid.constData()));
+        icalcomponent_add_property(entry.get(), icalproperty_new_dtstamp(now));
+        icalcomponent_add_property(entry.get(), icalproperty_new_dtstart(icalDate(note.date)));
         if (!journal) {
-            icalcomponent_add_property(entry,
+            icalcomponent_add_property(entry.get(),
                                        icalproperty_new_dtend(icalDate(note.date.addDays(1))));
             // A note is no appointment: it does not make the day busy.
-            icalcomponent_add_property(entry, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+            icalcomponent_add_property(entry.get(),
+                                       icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         }
         icalcomponent_add_property(
-            entry, icalproperty_new_summary(summaryOf(note.text).toUtf8().constData()));
-        icalcomponent_add_property(entry,
+            entry.get(), icalproperty_new_summary(summaryOf(note.text).toUtf8().constData()));
+        icalcomponent_add_property(entry.get(),
                                    icalproperty_new_description(note.text.toUtf8().constData()));
-        icalcomponent_add_component(calendar.get(), entry);
+        result += written(entry.get());
     }
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    QByteArray result(text);
-    icalmemory_free_buffer(text);
-    return result;
+    return result + end;
 }
 
 ImportedNotes readIcs(const QByteArray& bytes)
