@@ -39,7 +39,8 @@ QList<DayNote> allNotes()
 
 // Notes of every kind a calendar or a journal file must carry unchanged:
 // iCalendar's special characters, line breaks at the ends, lines longer
-// than a calendar line, both note encodings, the planner's first and last day.
+// than a calendar line, both note encodings, the planner's first and last
+// day.
 TEST_F(Exchange, ExportedNotesImportIntoAnEmptyFolderUnchanged)
 {
     const QList<QByteArray> notes = {
@@ -49,7 +50,8 @@ TEST_F(Exchange, ExportedNotesImportIntoAnEmptyFolderUnchanged)
         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x86\x92 Krak\xC3\xB3w \xE2\x98\x83",
         "caf\xE9 au lait",
     };
-    const QList<QDate> dates = {kFirst, {2007, 12, 5}, {2007, 12, 31}, {2031, 7, 4}, kLast};
+    const QList<QDate> dates = {kFirst,       {2007, 12, 5}, {2007, 12, 31},
+                                {2031, 7, 4}, kLast,         {1950, 5, 5}};
     for (const QStringList& arguments : {QStringList{"--format", "ics", "out.ics"},
                                          {"--format", "ics", "--journal", "out.ics"},
                                          {"--format", "daily-md", "daily"}}) {
@@ -99,7 +101,8 @@ TEST_F(Exchange, ACalendarFromAnotherProgramIsAppendedToTheNotes)
         "SUMMARY:Anna's birthday\r\nDESCRIPTION:Call her before noon\\, she flies at one. A"
         " description long enough t\r\n o be folded.\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART;TZID=Europe/Berlin:20241015T090000\r\n"
-        "DTSTAMP:20240901T120000Z\r\nUID:s3@example.com\r\nSUMMARY:Standup\r\nEND:VEVENT\r\n"
+        "DTSTAMP:20240901T120000Z\r\nUID:s3@example.com\r\nSUMMARY:Standup\r\nLOCATION:\r\n"
+        "DESCRIPTION:\r\nEND:VEVENT\r\n"
         "BEGIN:VJOURNAL\r\nDTSTART;VALUE=DATE:20241017\r\nUID:j4@example.com\r\n"
         "SUMMARY:Trip\r\nDESCRIPTION:Trip\\nThe train was late.\r\nEND:VJOURNAL\r\n"
         "END:VCALENDAR\r\n");

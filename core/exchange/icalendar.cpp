@@ -35,12 +35,12 @@ icaltimetype icalDate(const QDate& date)
 }
 
 // The line a calendar shows as the entry's title: the note's first line
-// with any text on it.
+// with any text on it, without blanks around it (which readers drop).
 QString summaryOf(const QString& text)
 {
     for (const QStringView line : QStringView(text).split(u'\n')) {
         if (!line.trimmed().isEmpty()) {
-            return line.toString();
+            return line.trimmed().toString();
         }
     }
     return {};
@@ -61,7 +61,7 @@ QString entryText(const QString& summary, const QString& description)
     if (description.isEmpty()) {
         return summary;
     }
-    if (summary.isEmpty() || summaryOf(description) == summary) {
+    if (summary.isEmpty() || summaryOf(description) == summary.trimmed()) {
         return description;
     }
     return summary + u'\n' + description;
@@ -97,11 +97,17 @@ struct Entry
 
 // The first complaint libical left in the component or any part of it (an
 // alarm in an event, a rule in a time zone), where it could not read a line.
+// An empty value ("DESCRIPTION:", as calendar programs write them) is no
+// fault: it reads as no text.
 QString firstError(icalcomponent* component)
 {
-    if (icalproperty* error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
-        error != nullptr) {
-        return QString::fromUtf8(icalproperty_get_xlicerror(error)).simplified();
+    for (icalproperty* error = icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+         error != nullptr;
+         error = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+        const QString text = QString::fromUtf8(icalproperty_get_xlicerror(error)).simplified();
+        if (!text.startsWith(u"No value for ")) {
+            return text;
+        }
     }
     for (icalcomponent* part = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT);
          part != nullptr; part = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT)) {
@@ -144,10 +150,16 @@ QByteArray icsCalendar(const QList<DayNote>& notes, bool journal)
             icalcomponent_add_property(entry.get(),
                                        icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         }
-        icalcomponent_add_property(
-            entry.get(), icalproperty_new_summary(summaryOf(note.text).toUtf8().constData()));
-        icalcomponent_add_property(entry.get(),
-                                   icalproperty_new_description(note.text.toUtf8().constData()));
+        // An empty value would be a fault to a reader: a note of blanks has
+        // no summary.
+        if (const QString summary = summaryOf(note.text); !summary.isEmpty()) {
+            icalcomponent_add_property(entry.get(),
+                                       icalproperty_new_summary(summary.toUtf8().constData()));
+        }
+        if (!note.text.isEmpty()) {
+            icalcomponent_add_property(
+                entry.get(), icalproperty_new_description(note.text.toUtf8().constData()));
+        }
         result += written(entry.get());
     }
     return result + end;
@@ -166,9 +178,8 @@ ImportedNotes readIcs(const QByteArray& bytes)
             Exchange::tr("it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)");
         return result;
     }
-    if (icalcomponent_count_errors(calendar.get()) > 0) {
-        result.error =
-            Exchange::tr("the calendar is malformed: %1").arg(firstError(calendar.get()));
+    if (const QString error = firstError(calendar.get()); !error.isEmpty()) {
+        result.error = Exchange::tr("the calendar is malformed: %1").arg(error);
         return result;
     }
     std::vector<Entry> entries;
@@ -215,7 +226,7 @@ ImportedNotes readIcs(const QByteArray& bytes)
             }
             entry.date = when.date();
             entry.minute = when.time().hour() * 60 + when.time().minute();
-            body = when.time().toString(u"HH:mm") + u' ' + body;
+            body = when.time().toString(u"HH:mm") + (body.isEmpty() ? QString() : u' ' + body);
         }
         entry.text = body;
         entries.push_back(entry);
