@@ -51,6 +51,10 @@ QString fromIcal(const char* text)
     QString result = QString::fromUtf8(text != nullptr ? text : "");
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(u'\r', u'\n');
+    // iCalendar text carries no other control characters (RFC 5545, 3.3.11);
+    // libical drops them on writing, so they are dropped alike on reading.
+    result.removeIf(
+        [](QChar c) { return c != u'\t' && c != u'\n' && c.category() == QChar::Other_Control; });
     return result;
 }
 
