@@ -277,10 +277,18 @@ ExchangeResult exportNotes(const ExportRequest& request)
             result.error = Exchange::tr("The folder %1 cannot be made.").arg(request.path);
             return result;
         }
+        const QDir folder(request.path);
         for (const DayNote& note : collected.notes) {
-            const QString error =
-                writeFile(QDir(request.path).filePath(isoDate(note.date) + QStringLiteral(".md")),
-                          dailyNoteBytes(note.text), false);
+            const QString file = folder.filePath(isoDate(note.date) + QStringLiteral(".md"));
+            const QByteArray bytes = dailyNoteBytes(note.text);
+            // A file that holds the note already is left alone, so that a
+            // sync tool or a journal program sees only the days that changed.
+            QFile existing(file);
+            if (existing.size() == bytes.size() && existing.open(QIODevice::ReadOnly) &&
+                existing.readAll() == bytes) {
+                continue;
+            }
+            const QString error = writeFile(file, bytes, false);
             if (!error.isEmpty()) {
                 result.error = error;
                 return result;
