@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <unistd.h>
@@ -63,6 +64,10 @@ int main(int argc, char* argv[])
         if (folder.empty()) {
             std::fprintf(stderr, "plandeck: set HOME or PLANDECK_HOME for the notes' folder\n");
             return 1;
+        }
+        if (char* here = ::getcwd(nullptr, 0); here != nullptr) {
+            ::setenv(kStartFolderVariable, here, 1);
+            std::free(here);
         }
         if (!enterWorkingFolder(folder)) {
             std::fprintf(stderr, "plandeck: cannot use %s: %s\n", folder.c_str(),

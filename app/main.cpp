@@ -1,3 +1,4 @@
+#include "core/exchange/exchangecommand.h"
 #include "core/version.h"
 #include "startup/commandline.h"
 #include "windows/form1.h"
@@ -6,12 +7,22 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTextStream>
 #include <cstdio>
 
 using namespace plandeck;
 
 int main(int argc, char* argv[])
 {
+    // Export and import need no window, and so no display.
+    if (isExchangeCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        installTranslations();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runExchangeCommand(QCoreApplication::arguments(),
+                                  qEnvironmentVariable(kStartFolderVariable), out, err);
+    }
     if (const int answered = answerInformationArguments(argc, argv); answered >= 0) {
         return answered;
     }

@@ -24,6 +24,11 @@ constexpr struct
     {"plandeck remind --notify", "as a desktop notification (with or without --days)"},
     {"plandeck --autostart on|off", "show that reminder at every login, or stop it"},
     {"", "(after on, --days N and --notify as for remind)"},
+    {"plandeck export --from YYYY-MM-DD --to YYYY-MM-DD", ""},
+    {"    --format ics|md|daily-md [--journal] PATH", "write those days' notes as a calendar,"},
+    {"", "one Markdown file or a folder of daily notes"},
+    {"plandeck import [--dry-run] PATH", "add a calendar file's or a daily-notes"},
+    {"", "folder's text at the end of each day's note"},
     {"plandeck --help", "print this help"},
     {"plandeck --version", "print the name and version"},
 };

@@ -51,6 +51,11 @@ ProgramPaths programPaths();
 // environment names none of them.
 std::string workingFolder();
 
+// Where an installed `plandeck` tells the window program the folder it was
+// started in, before it moved into its working folder: paths the user typed
+// count from there.
+inline constexpr char kStartFolderVariable[] = "PLANDECK_START_FOLDER";
+
 // Changes into `folder`. The first start creates it with data/, temp/ and the
 // welcome marker; later starts only add a missing data/ or temp/. False, with
 // errno set, when the folder cannot be made or entered.

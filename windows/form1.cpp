@@ -7,6 +7,7 @@
 #include "core/report/report.h"
 #include "core/version.h"
 #include "windows/desktop.h"
+#include "windows/exportwindow.h"
 #include "windows/findwindow.h"
 #include "windows/form3.h"
 #include "windows/frmabout.h"
@@ -264,6 +265,8 @@ void Form1::createShortcuts()
     bind(QKeySequence(Qt::CTRL | Qt::Key_F), &Form1::openFindWindow, false);
     bind(QKeySequence(Qt::CTRL | Qt::Key_G), &Form1::openGoToDateWindow, false);
     bind(QKeySequence(Qt::CTRL | Qt::Key_Y), &Form1::openOnThisDay, false);
+    bind(QKeySequence(Qt::CTRL | Qt::Key_E), &Form1::openExportWindow);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &Form1::openPrintDialog);
 }
 
 LoadOutcome Form1::Form_Load(RunMode mode, ReminderOptions options)

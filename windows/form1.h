@@ -14,6 +14,7 @@
 #include <memory>
 
 class QLabel;
+class QPrintDialog;
 class QPushButton;
 class QTimer;
 
@@ -29,6 +30,7 @@ class OnThisDayWindow;
 class Notifier;
 struct ReminderNotes;
 class HelpWindow;
+class ExportWindow;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -140,6 +142,9 @@ private:
     // Ctrl+F and Ctrl+G (form1_find.cpp).
     void openFindWindow();
     void openGoToDateWindow();
+    // Ctrl+E and Ctrl+Shift+P (form1_exchange.cpp).
+    void openExportWindow();
+    void openPrintDialog();
     void bringToFront();
     // Ctrl+Y, and the window following the cursor (form1_onthisday.cpp).
     void openOnThisDay();
@@ -200,6 +205,10 @@ private:
     std::unique_ptr<OnThisDayWindow> m_onThisDay;
     Notifier* m_notifier = nullptr;
     HelpWindow* m_help = nullptr; // a child: goes with the window
+    std::unique_ptr<ExportWindow> m_export;
+    // Kept, with its printer, so that the next print starts from the same
+    // choices.
+    QPrintDialog* m_printDialog = nullptr;
 };
 
 } // namespace plandeck
