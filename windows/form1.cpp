@@ -96,6 +96,7 @@ Form1::Form1(Services services, QWidget* parent)
     connect(&m_backgroundSave, &QFutureWatcherBase::finished, this, &Form1::finishBackgroundSave);
     createShortcuts();
     createDayKeys();
+    createRecovery();
     installAccessibleWindows();
 }
 
@@ -289,6 +290,9 @@ LoadOutcome Form1::Form_Load(RunMode mode)
 
     m_loaded = true;
     Command1->setFocus();
+    if (mode != RunMode::Remind) {
+        restoreRecovered();
+    }
     if (mode == RunMode::Remind) {
         const QString digest = reminderDigest(TodayDay, M, TodayYear);
         if (digest.isEmpty()) {

@@ -25,6 +25,7 @@ class Form3;
 class frmAbout;
 class FindWindow;
 class GoToDateWindow;
+class RecoveryRecorder;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -51,6 +52,9 @@ public:
     // session end or SIGTERM requires. False while a note cannot be saved;
     // each failure is reported once.
     bool saveNotes();
+    // As saveNotes; what cannot be saved is kept for the next start at once,
+    // with a line on standard error (the end of the desktop session).
+    bool saveOrKeepNotes();
     // Closes without asking about a note that cannot be saved (SIGTERM).
     void closeForShutdown();
     // Shows the month of the date, saving first as a navigation click does,
@@ -137,6 +141,15 @@ private:
     void openFindWindow();
     void openGoToDateWindow();
     void bringToFront();
+    // The recovery journal of unsaved text (form1_recovery.cpp): recording
+    // each change, forgetting a saved cell, restoring at the start and
+    // keeping what a forced end cannot save.
+    void createRecovery();
+    void cellChangedForRecovery(Int16 Index);
+    void cellSavedForRecovery(Int16 Index);
+    void restoreRecovered();
+    void keepUnsavedForRecovery();
+    void discardRecovered();
 
     // Controls. Element 0 of each array is the hidden template; the grid
     // uses 1 to 35.
@@ -183,6 +196,7 @@ private:
     QFutureWatcher<StoredText> m_backgroundSave;
     // Loads the shown month's notes and follows their files.
     NoteWatch* m_watch = nullptr;
+    RecoveryRecorder* m_recovery = nullptr;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;

@@ -48,6 +48,7 @@ bool Form1::UpdateDay(Int16 Index, Int16 month, Int16 year, SaveOn on)
     // Typed and taken back: the file may have changed outside meanwhile.
     if (box->isLoadedText(text)) {
         box->markSaved(text);
+        cellSavedForRecovery(Index);
         takeBackResolvedWarning();
         return true;
     }
@@ -83,6 +84,7 @@ bool Form1::takeInSave(const PendingSave& save, const StoredText& stored)
         return false;
     }
     Text1[std::size_t(save.index)]->markSaved(save.text, stored.bytes, save.changeCount);
+    cellSavedForRecovery(save.index);
     m_watch->saved(save.index);
     takeBackResolvedWarning();
     if (!result.keptFile.isEmpty()) {
@@ -161,10 +163,15 @@ void Form1::Timer1_Timer()
 
 bool Form1::Form_Unload(bool askBeforeDiscarding)
 {
-    if (!saveNotes() && askBeforeDiscarding &&
-        !m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck anyway "
-                                           "and lose the text of that note?"))) {
-        return false;
+    if (!saveNotes()) {
+        if (!askBeforeDiscarding) {
+            keepUnsavedForRecovery();
+        } else if (!m_services.confirm(QStringLiteral("A note could not be saved. Close Plandeck "
+                                                      "anyway and lose the text of that note?"))) {
+            return false;
+        } else {
+            discardRecovered();
+        }
     }
     if (EditIndex != 0) {
         setDayButtonHighlight(EditIndex, false);

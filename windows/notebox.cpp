@@ -142,6 +142,17 @@ void NoteBox::markSaved(const QString& text, const QByteArray& bytes, quint64 ch
     }
 }
 
+void NoteBox::takeUnsavedText(const QString& text, const QByteArray& loaded)
+{
+    m_preview = false;
+    m_editable = true;
+    setReadOnly(false);
+    setTextUnedited(text);
+    m_loadedText = displayText(loaded);
+    m_loadedBytes = loaded;
+    document()->setModified(true);
+}
+
 void NoteBox::focusInEvent(QFocusEvent* event)
 {
     QPlainTextEdit::focusInEvent(event);

@@ -54,6 +54,10 @@ public:
     // The file's bytes as this box last read or wrote them, so that a save
     // can tell whether someone else has written the file since.
     const QByteArray& loadedBytes() const { return m_loadedBytes; }
+    // Text typed before the program last ended and never saved: shown as an
+    // unsaved edit of the note as the cell had loaded it then (loaded), so
+    // that a save keeps whatever the file holds now if it changed since.
+    void takeUnsavedText(const QString& text, const QByteArray& loaded);
 
 Q_SIGNALS:
     void focusGained(int index);
