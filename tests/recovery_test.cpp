@@ -98,4 +98,17 @@ TEST_F(Recovery, OutsideChangesAreKeptAndDamageIsSetAside)
     EXPECT_TRUE(QTest::qWaitFor([] { return records().isEmpty(); }));
 }
 
+// Enter at the question before unsaved text is lost keeps the program open.
+TEST_F(Recovery, TheCloseQuestionDefaultsToKeepingTheProgramOpen)
+{
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [] {
+        if (QWidget* question = QApplication::activeModalWidget()) {
+            QTest::keyClick(question, Qt::Key_Return);
+        }
+    });
+    answer.start(50);
+    EXPECT_FALSE(Services::desktop().confirm(QStringLiteral("Lose the text?")));
+}
+
 } // namespace
