@@ -36,7 +36,8 @@ public:
         const auto form = openForm();
         EXPECT_EQ(boxOf(*form, 5)->noteText(), text);
         EXPECT_TRUE(boxOf(*form, 5)->isEdited() && dayButtonOf(*form, 5)->font().bold());
-        EXPECT_TRUE(warnings.value(0).contains(dayHeading(5, 12, 2007))) << warnings.join('|').toStdString();
+        EXPECT_TRUE(warnings.value(0).contains(dayHeading(5, 12, 2007)))
+            << warnings.join('|').toStdString();
         click(boxOf(*form, 6));
         EXPECT_EQ(readFile(kNote5), text);
         EXPECT_TRUE(QTest::qWaitFor([] { return records().isEmpty(); }));

@@ -115,8 +115,11 @@ QStringList RecoveryRecorder::keepNow(const QList<int>& cells)
         if (!cell.unsaved) {
             continue;
         }
-        forget(index);
-        m_pool.waitForDone();
+        // The day's record is replaced only once the new one is on disk.
+        if (m_recorded.value(index, cell.date) != cell.date) {
+            forget(index);
+            m_pool.waitForDone();
+        }
         m_recorded.insert(index, cell.date);
         const QString error = m_journal->write({cell.date, cell.loaded, cell.text});
         const QString heading = dayHeading(cell.date.day(), cell.date.month(), cell.date.year());

@@ -270,6 +270,10 @@ RecoveryJournal::Adopted RecoveryJournal::adopt()
                 match.captured(4).toInt(), path);
         }
     }
+    // Files cut short by a crash go with their copy's records.
+    for (auto session = unfinished.cbegin(); session != unfinished.cend(); ++session) {
+        found[session.key()];
+    }
     for (auto session = found.cbegin(); session != found.cend(); ++session) {
         const QString lockPath = folder.filePath(session.key() + QStringLiteral(".lock"));
         const UniqueFd other(::open(nativePath(lockPath).constData(), O_RDWR | O_CLOEXEC));
