@@ -290,9 +290,6 @@ LoadOutcome Form1::Form_Load(RunMode mode)
 
     m_loaded = true;
     Command1->setFocus();
-    if (mode != RunMode::Remind) {
-        restoreRecovered();
-    }
     if (mode == RunMode::Remind) {
         const QString digest = reminderDigest(TodayDay, M, TodayYear);
         if (digest.isEmpty()) {
@@ -317,6 +314,8 @@ LoadOutcome Form1::Form_Load(RunMode mode)
         m_form3->show();
         return LoadOutcome::ShowReminder;
     }
+    // The reminder leaves unsaved text of an earlier run for the window.
+    restoreRecovered();
     return LoadOutcome::ShowMain;
 }
 
