@@ -1,5 +1,6 @@
 // The recovery journal: an ended copy's newest whole record is taken over
-// exactly, even when a newer one was cut short by a crash.
+// exactly, even when a newer one was cut short by a crash, and what ended
+// copies left is cleared away.
 #include "core/recovery/recoveryjournal.h"
 #include "workfolder.h"
 
@@ -19,6 +20,8 @@ TEST_F(RecoveryJournalTest, TheNewestWholeRecordOfAnEndedCopyIsTakenOver)
         const QString later = ended.pathOf(older.date).section('.', 0, -3) + ".9.0";
         writeFile(later, serializeRecord({older.date, {}, QStringLiteral("second")}).chopped(1));
     }
+    // A copy killed before it typed anything left only its lock.
+    writeFile(recoveryFolder() + "/0123456789abcdef0123456789abcdef.lock", {});
     RecoveryJournal next(recoveryFolder());
     const RecoveryJournal::Adopted adopted = next.adopt();
     ASSERT_EQ(adopted.records.size(), 1);

@@ -16,7 +16,9 @@
 #include <optional>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace plandeck {
 
@@ -167,8 +169,16 @@ RecoveryJournal::~RecoveryJournal()
 
 QString RecoveryJournal::openSession()
 {
-    if (m_lockFd >= 0) {
+    // Another copy starting at the very moment this one took its lock may
+    // have taken the lock file for one left by an ended copy and removed it.
+    struct stat status
+    {
+    };
+    if (m_lockFd >= 0 && ::fstat(m_lockFd, &status) == 0 && status.st_nlink > 0) {
         return {};
+    }
+    if (m_lockFd >= 0) {
+        ::close(std::exchange(m_lockFd, -1));
     }
     // The notes are private, and so is what was typed into them.
     if (!QDir().mkpath(m_folder) ||
@@ -256,8 +266,14 @@ RecoveryJournal::Adopted RecoveryJournal::adopt()
     QMap<QString, QStringList> unfinished;
     static const QRegularExpression kName(
         QStringLiteral("^([0-9a-f]{32})\\.(-?\\d+-\\d\\d-\\d\\d)\\.(\\d+)\\.(\\d+)(\\.new)?$"));
+    static const QRegularExpression kLock(QStringLiteral("^([0-9a-f]{32})\\.lock$"));
     const QDir folder(m_folder);
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        // The lock of a copy that ended with nothing to keep goes too.
+        if (const QRegularExpressionMatch ended = kLock.match(name);
+            ended.hasMatch() && ended.captured(1) != m_session) {
+            found[ended.captured(1)];
+        }
         const QRegularExpressionMatch match = kName.match(name);
         if (!match.hasMatch() || match.captured(1) == m_session) {
             continue;
