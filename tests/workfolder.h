@@ -35,6 +35,8 @@ public:
     {
         ASSERT_TRUE(m_dir.isValid());
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+        // Recovery records of the test's own, never the user's.
+        qputenv("XDG_STATE_HOME", m_state.path().toLocal8Bit());
     }
     void TearDown() override { QDir::setCurrent(m_previous); }
 
@@ -65,6 +67,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_state;
     QString m_previous = QDir::currentPath();
 };
 
