@@ -12,6 +12,8 @@ namespace plandeck::bench {
 BenchFolder::BenchFolder() : m_previous(QDir::currentPath())
 {
     m_valid = m_dir.isValid() && QDir::setCurrent(m_dir.path());
+    // Recovery records of unsaved typing go with the folder, not to the user's.
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/.state")));
 }
 
 BenchFolder::~BenchFolder()

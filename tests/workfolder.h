@@ -37,6 +37,8 @@ public:
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
         // Find keeps its index in the cache folder: one of the test's own.
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
+        // Recovery records of the test's own, never the user's.
+        qputenv("XDG_STATE_HOME", m_state.path().toLocal8Bit());
     }
     void TearDown() override { QDir::setCurrent(m_previous); }
 
@@ -67,6 +69,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_state;
     QString m_previous = QDir::currentPath();
 };
 

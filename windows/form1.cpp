@@ -100,6 +100,7 @@ Form1::Form1(Services services, QWidget* parent)
     createShortcuts();
     createDayKeys();
     createHelpKeys();
+    createRecovery();
     installAccessibleWindows();
 }
 
@@ -317,6 +318,8 @@ LoadOutcome Form1::Form_Load(RunMode mode, ReminderOptions options)
         m_form3->show();
         return LoadOutcome::ShowReminder;
     }
+    // The reminder leaves unsaved text of an earlier run for the window.
+    restoreRecovered();
     return LoadOutcome::ShowMain;
 }
 

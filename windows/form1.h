@@ -31,6 +31,7 @@ class Notifier;
 struct ReminderNotes;
 class HelpWindow;
 class ExportWindow;
+class RecoveryRecorder;
 
 // What main() does after the load handler.
 enum class LoadOutcome { ShowMain, ShowReminder, Quit };
@@ -58,6 +59,9 @@ public:
     // requires: a save on the worker thread is waited for first. False while
     // a note cannot be saved; each failure is reported once.
     bool saveNotes();
+    // As saveNotes; what cannot be saved is kept for the next start at once,
+    // with a line on standard error (the end of the desktop session).
+    bool saveOrKeepNotes();
     // Closes without asking about a note that cannot be saved (SIGTERM).
     void closeForShutdown();
     // Shows the month of the date, saving first as a navigation click does,
@@ -152,6 +156,15 @@ private:
     // The reminder as a desktop notification; false when there is no
     // notification service (form1_onthisday.cpp).
     bool notifyReminder(const ReminderNotes& notes);
+    // The recovery journal of unsaved text (form1_recovery.cpp): recording
+    // each change, forgetting a saved cell, restoring at the start and
+    // keeping what a forced end cannot save.
+    void createRecovery();
+    void cellChangedForRecovery(Int16 Index);
+    void cellSavedForRecovery(Int16 Index);
+    void restoreRecovered();
+    void keepUnsavedForRecovery();
+    void discardRecovered();
 
     // Controls. Element 0 of each array is the hidden template; the grid
     // uses 1 to 35.
@@ -198,6 +211,7 @@ private:
     std::function<void()> m_whenIdle;
     // Tells when the shown month's note files change.
     NoteWatch* m_watch = nullptr;
+    RecoveryRecorder* m_recovery = nullptr;
     std::unique_ptr<Form3> m_form3;
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;

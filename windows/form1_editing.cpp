@@ -149,10 +149,15 @@ bool Form1::Form_Unload(bool askBeforeDiscarding)
     // Quitting is the one thing that waits for a save on the worker thread;
     // what was waiting for it is dropped.
     m_whenIdle = nullptr;
-    if (!saveNotes() && askBeforeDiscarding &&
-        !m_services.confirm(tr("A note could not be saved. Close Plandeck anyway "
-                               "and lose the text of that note?"))) {
-        return false;
+    if (!saveNotes()) {
+        if (!askBeforeDiscarding) {
+            keepUnsavedForRecovery();
+        } else if (!m_services.confirm(tr("A note could not be saved. Close Plandeck anyway "
+                                          "and lose the text of that note?"))) {
+            return false;
+        } else {
+            discardRecovered();
+        }
     }
     if (EditIndex != 0) {
         setDayButtonHighlight(EditIndex, false);

@@ -224,6 +224,18 @@ void NoteCell::finishSave()
     }
 }
 
+void NoteCell::takeUnsavedText(const QString& text, const QByteArray& loaded)
+{
+    m_shown = Shown::Whole;
+    m_loadedBytes = loaded;
+    m_loadedText = displayText(loaded);
+    m_loading = true;
+    m_box->showEditable(text, false);
+    m_loading = false;
+    // Unsaved until a save writes it, though nobody typed it in this run.
+    m_box->document()->setModified(true);
+}
+
 bool NoteCell::takeIn(const Pending& save, const Stored& stored)
 {
     if (!stored.result.isOk()) {

@@ -51,6 +51,11 @@ public:
     Shown shown() const { return m_shown; }
     // Whether a note file was there when the note was loaded or saved.
     bool hasNoteFile() const { return m_stamp != NoteStamp{}; }
+    // The file's bytes as the cell last read or wrote them; empty for no
+    // note and for a note not shown whole.
+    const QByteArray& loadedBytes() const { return m_loadedBytes; }
+    // Whether the text is the one loaded or last saved.
+    bool isLoadedText(const QString& text) const { return text == m_loadedText; }
 
     // Shows the day's note. A cell with unsaved text keeps it; one that
     // shows this very file, unchanged, keeps its cursor, scroll position and
@@ -71,6 +76,11 @@ public:
     bool save(SaveOn on = SaveOn::Now);
     // Waits for the save on the worker thread and takes it in; for quitting.
     void finishSave();
+    // Text typed before the program last ended and never saved, shown as an
+    // unsaved edit of the note as the cell had loaded it then (loaded): a
+    // save keeps whatever the file holds now beside the note if it changed
+    // since.
+    void takeUnsavedText(const QString& text, const QByteArray& loaded);
 
 Q_SIGNALS:
     // The user changed the text.

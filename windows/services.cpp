@@ -50,7 +50,10 @@ Services Services::desktop()
         }
     };
     services.confirm = [](const QString& text) {
-        return QMessageBox::question(nullptr, kProgramTitle, text) == QMessageBox::Yes;
+        // Enter keeps the program open: losing text must be chosen.
+        return QMessageBox::question(nullptr, kProgramTitle, text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
     };
     services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     return services;

@@ -50,7 +50,7 @@ void catchTerminationSignals()
 void installShutdownHandlers(Form1& form)
 {
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.saveNotes(); });
+                     [&form](QSessionManager&) { form.saveOrKeepNotes(); });
 
     catchTerminationSignals();
     if (g_signalPipe[1] < 0) {
