@@ -1,12 +1,14 @@
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
 #include "core/reminder/digest.h"
+#include "systemcallfault.h"
 #include "windowfixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <fcntl.h>
@@ -16,8 +18,8 @@
 #include <unistd.h>
 
 // Notes changed by another program while their month is shown, notes too
-// large to lay out at once and odd files with a note's name: what the main
-// window shows, and what it saves.
+// large to lay out at once, odd files with a note's name and saves failing at
+// each step: what the main window shows, and what it saves.
 
 using namespace plandeck;
 
@@ -256,6 +258,88 @@ TEST_F(Outside, NothingInTheDataFolderBlocksCrashesOrIsChanged)
     // The snapshot could not read the private note.
     ASSERT_EQ(::chmod("data/2007-12-08.txt", 0600), 0);
     EXPECT_EQ(readFile("data/2007-12-08.txt"), QByteArray("private"));
+}
+
+using SaveFault = WindowTest;
+
+const QString kNote5 = GetFileName(5, 12, 2007);
+
+// A save failing at each of its steps, through the real window: the text
+// stays in its cell, the old note stays whole and the message names the
+// step; the month, the report and closing wait for the text; the first save
+// after the remedy works.
+TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
+{
+    // A save opens the lock, the saving file, the note (to compare it with
+    // what was loaded; here another program changed it first) and the folder,
+    // in that order; it syncs the saving file, then the folder, which comes
+    // after the new text replaced the note.
+    const std::tuple<SystemCallFault::Kind, int, const char*> rows[] = {
+        {SystemCallFault::Open, 2, "Cannot create the saving file for"},
+        {SystemCallFault::Fchmod, 1, "Cannot set the permissions of"},
+        {SystemCallFault::Write, 1, "Cannot write the saving file for"},
+        {SystemCallFault::Fsync, 1, "Cannot sync the saving file for"},
+        {SystemCallFault::Link, 1, "Cannot keep the text another program"},
+        {SystemCallFault::Rename, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Open, 4, "Cannot sync the folder of"},
+        {SystemCallFault::Fsync, 2, "Cannot sync the folder of"},
+        {SystemCallFault::Unlink, 1, "Cannot delete"}, // the note emptied
+    };
+    writeFile(kNote5, "old");
+    const auto form = openForm();
+    typeInto(*form, 5, QStringLiteral(" new"));
+    NoteBox* box = boxOf(*form, 5);
+    for (const auto& [kind, nth, says] : rows) {
+        SCOPED_TRACE(says);
+        if (kind == SystemCallFault::Unlink) {
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Delete);
+        }
+        const QByteArray before = kind == SystemCallFault::Link ? "theirs" : "old";
+        writeFile(kNote5, before);
+        {
+            const SystemCallFault fault(kind, nth, ENOSPC);
+            tick(*form);
+        }
+        EXPECT_TRUE(warnings.last().contains(QLatin1String(says)) &&
+                    warnings.last().contains(QStringLiteral("5-December-2007")))
+            << warnings.last().toStdString();
+        EXPECT_EQ(box->noteText(), kind == SystemCallFault::Unlink ? "" : "old new");
+        EXPECT_EQ(readFile(kNote5), QString(says).contains("folder") ? "old new" : before);
+        EXPECT_EQ(entries("data").filter(QStringLiteral(".saving")), QStringList());
+    }
+    {
+        const SystemCallFault fault(SystemCallFault::Unlink, 1, EACCES);
+        click(*form, QStringLiteral("Command1"));
+    }
+    EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
+    click(*form, QStringLiteral("Command3"));
+    EXPECT_FALSE(exists("temp")) << "no report without the unsaved note";
+    {
+        const SystemCallFault fault(SystemCallFault::Unlink, 1, EACCES);
+        EXPECT_FALSE(form->close());
+    }
+    EXPECT_EQ(confirmations, 1) << "closing asks first";
+    // The remedy: the next save works and takes the message back.
+    tick(*form);
+    EXPECT_FALSE(exists(kNote5));
+    EXPECT_EQ(dismissals, 1);
+    click(*form, QStringLiteral("Command1"));
+    EXPECT_EQ(caption(*form), QStringLiteral("January-2008"));
+
+    // A name for the kept text that is already taken gets "-2".
+    click(*form, QStringLiteral("Command2"));
+    writeFile(kNote5, "old");
+    typeInto(*form, 5, QStringLiteral(" new"));
+    writeFile(kNote5, "theirs");
+    {
+        const SystemCallFault fault(SystemCallFault::Link, 1, EEXIST);
+        EXPECT_TRUE(form->saveNotes());
+    }
+    const QStringList kept = entries("data").filter(
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}-2\\z")));
+    ASSERT_EQ(kept.size(), 1) << entries("data").join(' ').toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("data/") + kept[0]), QByteArray("theirs"));
 }
 
 } // namespace
