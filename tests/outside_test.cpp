@@ -1,19 +1,25 @@
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
+#include "core/reminder/digest.h"
+#include "systemcallfault.h"
 #include "windowfixture.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <fcntl.h>
 #include <functional>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-// Notes changed by another program while their month is shown, and notes too
-// large to lay out at once: what the main window shows, and what it saves.
+// Notes changed by another program while their month is shown, notes too
+// large to lay out at once, odd files with a note's name and saves failing at
+// each step: what the main window shows, and what it saves.
 
 using namespace plandeck;
 
@@ -54,7 +60,8 @@ void changeOutside(How how, const QByteArray& bytes)
 
 // A cell nobody is editing shows the outside change within a second, where
 // its reader left it, and writes nothing; another day's note in that cell
-// shows from its start.
+// shows from its start. A box with the cursor in it is not reloaded under the
+// reader, even unedited; it catches up when left.
 TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
 {
     for (const How how : {InPlace, ByRename, Create, Delete}) {
@@ -78,18 +85,11 @@ TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
         click(*form, QStringLiteral("Command1"));
         EXPECT_EQ(box->verticalScrollBar()->value(), 0);
     }
-}
-
-// A box with the cursor in it is not reloaded under the reader, even
-// unedited; it catches up when left.
-TEST_F(Outside, ABoxWithTheCursorCatchesUpWhenLeft)
-{
-    writeFile(kNote, "before");
     const auto form = openForm();
     click(boxOf(*form, 6));
     changeOutside(ByRename, "after");
     QTest::qWait(400);
-    EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("before"));
+    EXPECT_EQ(boxOf(*form, 6)->noteText(), QString());
     click(boxOf(*form, 7));
     EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("after"));
 }
@@ -187,6 +187,159 @@ TEST_F(Outside, ALargeNoteIsPreviewedAndSavedInTheBackground)
     EXPECT_TRUE(QTest::qWaitFor([&] { return caption(*form) == "January-2008"; }, 5000));
     EXPECT_EQ(readFile(kNote), note + "ab");
     EXPECT_TRUE(warnings.isEmpty());
+}
+
+// Name, type, size, and content or link target of every entry in a folder.
+QStringList snapshot(const QString& folder)
+{
+    QStringList lines;
+    for (const QString& name : WorkFolderTest::entries(folder)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        struct stat st = {};
+        ::lstat(path.toLocal8Bit().constData(), &st);
+        // A FIFO is never opened, here either.
+        const QByteArray content = S_ISREG(st.st_mode)   ? WorkFolderTest::readFile(path)
+                                   : S_ISLNK(st.st_mode) ? QFileInfo(path).symLinkTarget().toUtf8()
+                                                         : QByteArray();
+        lines.append(QStringLiteral("%1 %2 %3 ").arg(name).arg(st.st_mode).arg(st.st_size) +
+                     QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex());
+    }
+    return lines;
+}
+
+// Odd entries with a note's name are shown for what they are and come out
+// unchanged: a note that cannot be read (no permission; an I/O error, as
+// reading /proc/self/mem at offset 0 gives) is shown as such, read-only, is
+// listed as unreadable by the reminder and stops the report.
+TEST_F(Outside, NothingInTheDataFolderBlocksCrashesOrIsChanged)
+{
+    writeFile("data/2007-12-01.txt", "");
+    writeFile("data/2007-12-02.txt", QByteArray(10 * 1024 * 1024, 'x'));
+    writeFile("data/2007-12-03.txt", allBytes() + allBytes());
+    ASSERT_EQ(::mkfifo("data/2007-12-04.txt", 0600), 0);
+    QDir().mkpath("data/2007-12-05.txt");
+    ASSERT_EQ(::symlink("missing-target.txt", "data/2007-12-06.txt"), 0);
+    writeFile("data/2007-12-07.txt", QByteArray(20000, 'y') + "\r\nshort line");
+    writeFile("data/2007-12-08.txt", "private");
+    ASSERT_EQ(::chmod("data/2007-12-08.txt", 0), 0);
+    ASSERT_EQ(::symlink("/proc/self/mem", "data/2007-12-09.txt"), 0);
+    writeFile("data/notes.txt", "not a date");
+    writeFile("data/2007-12-7.txt", "no leading zero");
+    const QStringList before = snapshot("data");
+    {
+        const auto form = openForm();
+        EXPECT_EQ(boxOf(*form, 3)->toPlainText().size(), 512);
+        for (const auto& [day, shown] :
+             {std::pair(2, "too large"), std::pair(7, "too large"),
+              std::pair(8, "could not be read"), std::pair(9, "could not be read")}) {
+            EXPECT_TRUE(boxOf(*form, day)->toPlainText().contains(QLatin1String(shown))) << day;
+            EXPECT_TRUE(boxOf(*form, day)->isReadOnly()) << day;
+            click(boxOf(*form, day));
+            QTest::keyClick(boxOf(*form, day), Qt::Key_Delete);
+            QTest::keyClick(boxOf(*form, day), Qt::Key_Backspace);
+        }
+        EXPECT_TRUE(boxOf(*form, 8)->toPlainText().contains(QStringLiteral("Permission denied")));
+        EXPECT_TRUE(boxOf(*form, 9)->toPlainText().contains(QStringLiteral("Input/output error")));
+        for (int day = 1; day <= 9; ++day) {
+            click(boxOf(*form, day));
+            tick(*form);
+            const QString digest = reminderDigest(Int16(day), 12, 2008);
+            EXPECT_EQ(digest.contains(QStringLiteral("could not be read")), day >= 8) << day;
+        }
+        click(*form, QStringLiteral("Command3"));
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_TRUE(warnings.first().contains(QStringLiteral("2007-12-08")));
+        EXPECT_FALSE(exists("temp"));
+        click(*form, QStringLiteral("Command1"));
+        click(*form, QStringLiteral("Command2"));
+        EXPECT_TRUE(form->close());
+    }
+    EXPECT_EQ(snapshot("data"), before);
+    // The snapshot could not read the private note.
+    ASSERT_EQ(::chmod("data/2007-12-08.txt", 0600), 0);
+    EXPECT_EQ(readFile("data/2007-12-08.txt"), QByteArray("private"));
+}
+
+using SaveFault = WindowTest;
+
+const QString kNote5 = GetFileName(5, 12, 2007);
+
+// A save failing at each of its steps, through the real window: the text
+// stays in its cell, the old note stays whole and the message names the
+// step; the month, the report and closing wait for the text; the first save
+// after the remedy works.
+TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
+{
+    // A save opens the lock, the saving file, the note (to compare it with
+    // what was loaded; here another program changed it first) and the folder,
+    // in that order; it syncs the saving file, then the folder, which comes
+    // after the new text replaced the note.
+    const std::tuple<SystemCallFault::Kind, int, const char*> rows[] = {
+        {SystemCallFault::Open, 2, "Cannot create the saving file for"},
+        {SystemCallFault::Fchmod, 1, "Cannot set the permissions of"},
+        {SystemCallFault::Write, 1, "Cannot write the saving file for"},
+        {SystemCallFault::Fsync, 1, "Cannot sync the saving file for"},
+        {SystemCallFault::Link, 1, "Cannot keep the text another program"},
+        {SystemCallFault::Rename, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Open, 4, "Cannot sync the folder of"},
+        {SystemCallFault::Fsync, 2, "Cannot sync the folder of"},
+        {SystemCallFault::Unlink, 1, "Cannot delete"}, // the note emptied
+    };
+    writeFile(kNote5, "old");
+    const auto form = openForm();
+    typeInto(*form, 5, QStringLiteral(" new"));
+    NoteBox* box = boxOf(*form, 5);
+    for (const auto& [kind, nth, says] : rows) {
+        SCOPED_TRACE(says);
+        if (kind == SystemCallFault::Unlink) {
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Delete);
+        }
+        const QByteArray before = kind == SystemCallFault::Link ? "theirs" : "old";
+        writeFile(kNote5, before);
+        {
+            const SystemCallFault fault(kind, nth, ENOSPC);
+            tick(*form);
+        }
+        EXPECT_TRUE(warnings.last().contains(QLatin1String(says)) &&
+                    warnings.last().contains(QStringLiteral("5-December-2007")))
+            << warnings.last().toStdString();
+        EXPECT_EQ(box->noteText(), kind == SystemCallFault::Unlink ? "" : "old new");
+        EXPECT_EQ(readFile(kNote5), QString(says).contains("folder") ? "old new" : before);
+        EXPECT_EQ(entries("data").filter(QStringLiteral(".saving")), QStringList());
+    }
+    {
+        const SystemCallFault fault(SystemCallFault::Unlink, 1, EACCES);
+        click(*form, QStringLiteral("Command1"));
+    }
+    EXPECT_EQ(caption(*form), QStringLiteral("December-2007")) << "the month stays";
+    click(*form, QStringLiteral("Command3"));
+    EXPECT_FALSE(exists("temp")) << "no report without the unsaved note";
+    {
+        const SystemCallFault fault(SystemCallFault::Unlink, 1, EACCES);
+        EXPECT_FALSE(form->close());
+    }
+    EXPECT_EQ(confirmations, 1) << "closing asks first";
+    // The remedy: the next save works and takes the message back.
+    tick(*form);
+    EXPECT_FALSE(exists(kNote5));
+    EXPECT_EQ(dismissals, 1);
+    click(*form, QStringLiteral("Command1"));
+    EXPECT_EQ(caption(*form), QStringLiteral("January-2008"));
+
+    // A name for the kept text that is already taken gets "-2".
+    click(*form, QStringLiteral("Command2"));
+    writeFile(kNote5, "old");
+    typeInto(*form, 5, QStringLiteral(" new"));
+    writeFile(kNote5, "theirs");
+    {
+        const SystemCallFault fault(SystemCallFault::Link, 1, EEXIST);
+        EXPECT_TRUE(form->saveNotes());
+    }
+    const QStringList kept = entries("data").filter(
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}-2\\z")));
+    ASSERT_EQ(kept.size(), 1) << entries("data").join(' ').toStdString();
+    EXPECT_EQ(readFile(QStringLiteral("data/") + kept[0]), QByteArray("theirs"));
 }
 
 } // namespace
