@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The range ends on %1, before it starts on %2.</source>
-        <translation>Der Zeitraum endet am %1, vor seinem Beginn am %2.</translation>
+        <translation>Der Zeitraum endet am %1, bevor er am %2 beginnt.</translation>
     </message>
     <message>
         <source>Name the file or folder to export to.</source>
