@@ -178,6 +178,10 @@
         <source>the calendar is malformed: &quot;%1&quot; starts on %2-%3-%4, which is no date</source>
         <translation>der Kalender ist fehlerhaft: „%1“ beginnt am %2-%3-%4, das ist kein Datum</translation>
     </message>
+    <message>
+        <source>Plandeck notes</source>
+        <translation>Plandeck-Notizen</translation>
+    </message>
 </context>
 <context>
     <name>FindNotes</name>

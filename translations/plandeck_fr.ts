@@ -178,6 +178,10 @@
         <source>the calendar is malformed: &quot;%1&quot; starts on %2-%3-%4, which is no date</source>
         <translation>le calendrier est mal formé : « %1 » commence le %2-%3-%4, qui n&apos;est pas une date</translation>
     </message>
+    <message>
+        <source>Plandeck notes</source>
+        <translation>Notes de Plandeck</translation>
+    </message>
 </context>
 <context>
     <name>FindNotes</name>
