@@ -13,6 +13,199 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>outside the planner&apos;s years %1 to %2</source>
+        <translation>außerhalb der Jahre des Planers, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The notes&apos; folder %1 cannot be read.</source>
+        <translation>Der Ordner der Notizen, %1, kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The note of %1 cannot be read: %2</source>
+        <translation>Die Notiz vom %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no daily notes (YYYY-MM-DD.md or .txt, or YYYY/MM/DD.md)</source>
+        <translation>%1 enthält keine Tagesnotizen (YYYY-MM-DD.md oder .txt oder YYYY/MM/DD.md)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read</source>
+        <translation>der Ordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is neither an .ics file nor a folder of daily notes</source>
+        <translation>%1 ist weder eine .ics-Datei noch ein Ordner mit Tagesnotizen</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 liegt %2.</translation>
+    </message>
+    <message>
+        <source>A date is missing or is no date (write it as 2031-07-04).</source>
+        <translation>Ein Datum fehlt oder ist kein Datum (schreiben Sie es als 2031-07-04).</translation>
+    </message>
+    <message>
+        <source>The range ends on %1, before it starts on %2.</source>
+        <translation>Der Zeitraum endet am %1, bevor er am %2 beginnt.</translation>
+    </message>
+    <message>
+        <source>Name the file or folder to export to.</source>
+        <translation>Nennen Sie die Datei oder den Ordner für den Export.</translation>
+    </message>
+    <message>
+        <source>%1 is no folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; name a file.</source>
+        <translation>%1 ist ein Ordner; nennen Sie eine Datei.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Notes exported: %1, from %2 to %3, to %4.</source>
+        <translation>Notizen exportiert: %1, vom %2 bis %3, nach %4.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Nichts wurde importiert: %1.</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1: übersprungen, %2</translation>
+    </message>
+    <message>
+        <source>nothing to add</source>
+        <translation>nichts hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>the note cannot be read</source>
+        <translation>die Notiz kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the note cannot be read: %1</source>
+        <translation>die Notiz kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the note already holds the text</source>
+        <translation>die Notiz enthält den Text bereits</translation>
+    </message>
+    <message>
+        <source>%1: would be appended</source>
+        <translation>%1: würde angehängt</translation>
+    </message>
+    <message>
+        <source>the note cannot be saved</source>
+        <translation>die Notiz kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the note cannot be saved: %1</source>
+        <translation>die Notiz kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: appended</source>
+        <translation>%1: angehängt</translation>
+    </message>
+    <message>
+        <source>%1: appended; the text another program wrote meanwhile is kept in %2</source>
+        <translation>%1: angehängt; der Text, den ein anderes Programm inzwischen geschrieben hat, ist in %2 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>journal entries without a date</source>
+        <translation>Journaleinträge ohne Datum</translation>
+    </message>
+    <message>
+        <source>Days that would change: %1. Skipped: %2</source>
+        <translation>Tage, die sich ändern würden: %1. Übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Days changed: %1. Skipped: %2</source>
+        <translation>Geänderte Tage: %1. Übersprungen: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was written (dry run).</source>
+        <translation>Nichts wurde geschrieben (Probelauf).</translation>
+    </message>
+    <message>
+        <source>name one file or folder</source>
+        <translation>nennen Sie genau eine Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>export needs --from, --to and --format</source>
+        <translation>export braucht --from, --to und --format</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use ics, md or daily-md</source>
+        <translation>unbekanntes Format „%1“; verwenden Sie ics, md oder daily-md</translation>
+    </message>
+    <message>
+        <source>--journal goes with --format ics only</source>
+        <translation>--journal geht nur mit --format ics</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is no date; write it as 2031-07-04</source>
+        <translation>--%1 %2 ist kein Datum; schreiben Sie es als 2031-07-04</translation>
+    </message>
+    <message>
+        <source>it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)</source>
+        <translation>es ist keine vollständige iCalendar-Datei (BEGIN:VCALENDAR bis END:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: %1</source>
+        <translation>der Kalender ist fehlerhaft: %1</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: the event &quot;%1&quot; has no start</source>
+        <translation>der Kalender ist fehlerhaft: Der Termin „%1“ hat keinen Beginn</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: &quot;%1&quot; starts on %2-%3-%4, which is no date</source>
+        <translation>der Kalender ist fehlerhaft: „%1“ beginnt am %2-%3-%4, das ist kein Datum</translation>
+    </message>
+    <message>
+        <source>Plandeck notes</source>
+        <translation>Plandeck-Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>FindNotes</name>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Diese Notiz konnte nicht gelesen werden. %1)</translation>
+    </message>
+    <message>
+        <source>%1 (a note of %2; only its first 4 MiB are searched)</source>
+        <translation>%1 (eine Notiz von %2; nur die ersten 4 MiB werden durchsucht)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>plandeck: the unsaved text of %1 is kept in %2 and comes back at the next start.</source>
+        <translation>plandeck: Der ungespeicherte Text vom %1 ist in %2 aufbewahrt und kommt beim nächsten Start zurück.</translation>
+    </message>
+    <message>
+        <source>plandeck: the unsaved text of %1 could not be kept: %2</source>
+        <translation>plandeck: Der ungespeicherte Text vom %1 konnte nicht aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Ctrl+Page Down / Ctrl+Page Up</source>
@@ -140,10 +333,55 @@
     </message>
 </context>
 <context>
-    <name>Notes</name>
+    <name>MonthPrint</name>
     <message>
-        <source>%1 %2: %3</source>
-        <translation>%1 %2: %3</translation>
+        <source>(cannot be read: %1)</source>
+        <translation>(nicht lesbar: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCell</name>
+    <message>
+        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
+        <translation>(Diese Notiz ist zu groß, um sie hier zu bearbeiten: %1 Bytes. Sie bleibt, wie sie ist, und erscheint weiterhin in Berichten und Erinnerungen.)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read and is left as it is. %1)</source>
+        <translation>(Diese Notiz konnte nicht gelesen werden und bleibt, wie sie ist. %1)</translation>
+    </message>
+    <message>
+        <source>
+
+(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
+        <translation>
+
+(Diese Notiz geht weiter: insgesamt %1 Bytes. Sie erscheint vollständig, wenn Sie hineinklicken.)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>Cannot look up</source>
+        <translation>Fehler beim Nachschlagen von</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Fehler beim Öffnen von</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Fehler beim Lesen von</translation>
+    </message>
+</context>
+<context>
+    <name>NoteStore</name>
+    <message>
+        <source>Cannot keep the text another program wrote to</source>
+        <translation>Fehler beim Aufbewahren des Textes, den ein anderes Programm geschrieben hat, in</translation>
+    </message>
+    <message>
+        <source>Cannot sync the folder of</source>
+        <translation>Fehler beim Synchronisieren des Ordners von</translation>
     </message>
     <message>
         <source>Cannot look up</source>
@@ -166,24 +404,28 @@
         <translation>%1 %2: Ein anderes Plandeck speichert sie gerade und ist nicht fertig geworden (%3 Sekunden gewartet)</translation>
     </message>
     <message>
-        <source>Cannot save</source>
-        <translation>Fehler beim Speichern von</translation>
+        <source>Cannot lock</source>
+        <translation>Fehler beim Sperren von</translation>
     </message>
     <message>
-        <source>Cannot keep the text another program wrote to</source>
-        <translation>Fehler beim Aufbewahren des Textes, den ein anderes Programm geschrieben hat, in</translation>
+        <source>Cannot create the saving file for</source>
+        <translation>Fehler beim Anlegen der Speicherdatei für</translation>
     </message>
     <message>
-        <source>Cannot sync the folder of</source>
-        <translation>Fehler beim Synchronisieren des Ordners von</translation>
+        <source>Cannot set the permissions of the saving file for</source>
+        <translation>Fehler beim Setzen der Rechte der Speicherdatei für</translation>
     </message>
     <message>
-        <source>Cannot open</source>
-        <translation>Fehler beim Öffnen von</translation>
+        <source>Cannot write the saving file for</source>
+        <translation>Fehler beim Schreiben der Speicherdatei für</translation>
     </message>
     <message>
-        <source>Cannot read</source>
-        <translation>Fehler beim Lesen von</translation>
+        <source>Cannot sync the saving file for</source>
+        <translation>Fehler beim Synchronisieren der Speicherdatei für</translation>
+    </message>
+    <message>
+        <source>Cannot rename the saving file over</source>
+        <translation>Fehler beim Umbenennen der Speicherdatei in</translation>
     </message>
     <message>
         <source>Cannot create the folder for</source>
@@ -192,6 +434,25 @@
     <message>
         <source>Cannot delete</source>
         <translation>Fehler beim Löschen von</translation>
+    </message>
+</context>
+<context>
+    <name>OnThisDay</name>
+    <message>
+        <source>1 year before</source>
+        <translation>1 Jahr davor</translation>
+    </message>
+    <message>
+        <source>%1 years before</source>
+        <translation>%1 Jahre davor</translation>
+    </message>
+    <message>
+        <source>1 year after</source>
+        <translation>1 Jahr danach</translation>
+    </message>
+    <message>
+        <source>%1 years after</source>
+        <translation>%1 Jahre danach</translation>
     </message>
 </context>
 <context>
@@ -211,6 +472,22 @@
     <message>
         <source>(This note has %1 bytes in all; the rest is not shown here.)</source>
         <translation>(Diese Notiz hat insgesamt %1 Bytes; der Rest wird hier nicht gezeigt.)</translation>
+    </message>
+    <message>
+        <source>%1: 1 note</source>
+        <translation>%1: 1 Notiz</translation>
+    </message>
+    <message>
+        <source>%1: %2 notes</source>
+        <translation>%1: %2 Notizen</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(und %1 weitere)</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
     </message>
 </context>
 <context>
@@ -256,11 +533,94 @@
     </message>
 </context>
 <context>
-    <name>plandeck::FindWindow</name>
+    <name>plandeck::ExportWindow</name>
     <message>
-        <source>(This note could not be read. %1)</source>
-        <translation>(Diese Notiz konnte nicht gelesen werden. %1)</translation>
+        <source>Export to File</source>
+        <translation>In Datei exportieren</translation>
     </message>
+    <message>
+        <source>Export to Folder</source>
+        <translation>In Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Import a Calendar File</source>
+        <translation>Kalenderdatei importieren</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Import a Folder of Daily Notes</source>
+        <translation>Ordner mit Tagesnotizen importieren</translation>
+    </message>
+    <message>
+        <source>Export Notes</source>
+        <translation>Notizen exportieren</translation>
+    </message>
+    <message>
+        <source>Calendar (.ics)</source>
+        <translation>Kalender (.ics)</translation>
+    </message>
+    <message>
+        <source>Markdown, one file (.md)</source>
+        <translation>Markdown, eine Datei (.md)</translation>
+    </message>
+    <message>
+        <source>Daily notes, a folder of YYYY-MM-DD.md</source>
+        <translation>Tagesnotizen, ein Ordner mit YYYY-MM-DD.md</translation>
+    </message>
+    <message>
+        <source>As journal entries instead of all-day events</source>
+        <translation>Als Journaleinträge statt ganztägiger Termine</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import Notes…</source>
+        <translation>Notizen importieren…</translation>
+    </message>
+    <message>
+        <source>Calendar File (.ics)…</source>
+        <translation>Kalenderdatei (.ics)…</translation>
+    </message>
+    <message>
+        <source>Folder of Daily Notes…</source>
+        <translation>Ordner mit Tagesnotizen…</translation>
+    </message>
+    <message>
+        <source>Only list what an import would change</source>
+        <translation>Nur auflisten, was ein Import ändern würde</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Speichern unter:</translation>
+    </message>
+    <message>
+        <source>Working…</source>
+        <translation>In Arbeit…</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::FindWindow</name>
     <message>
         <source>Date</source>
         <translation>Datum</translation>
@@ -416,6 +776,26 @@ Der Text bleibt in seinem Feld und wird bei nächster Gelegenheit erneut gespeic
         <source>About Plandeck; %1 shows the keys</source>
         <translation>Über Plandeck; %1 zeigt die Tasten</translation>
     </message>
+    <message>
+        <source>The month could not be printed to %1.</source>
+        <translation>Der Monat konnte nicht nach %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Text typed but not saved when Plandeck last ended is back in its cell: %1. It is saved as usual when you leave the cell.</source>
+        <translation>Text, der beim letzten Beenden von Plandeck getippt, aber nicht gespeichert war, steht wieder in seinem Feld: %1. Er wird wie gewohnt gespeichert, wenn Sie das Feld verlassen.</translation>
+    </message>
+    <message>
+        <source>Unsaved text of %1 comes back at a later start.</source>
+        <translation>Ungespeicherter Text vom %1 kommt bei einem späteren Start zurück.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read; it is kept as %1.</source>
+        <translation>Eine Wiederherstellungsdatei konnte nicht gelesen werden; sie ist als %1 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>plandeck::Form3</name>
@@ -451,22 +831,45 @@ Der Text bleibt in seinem Feld und wird bei nächster Gelegenheit erneut gespeic
     </message>
 </context>
 <context>
-    <name>plandeck::NoteBox</name>
+    <name>plandeck::Notifier</name>
     <message>
-        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
-        <translation>(Diese Notiz ist zu groß, um sie hier zu bearbeiten: %1 Bytes. Sie bleibt, wie sie ist, und erscheint weiterhin in Berichten und Erinnerungen.)</translation>
+        <source>Open Plandeck</source>
+        <translation>Plandeck öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::OnThisDayWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
     <message>
-        <source>(This note could not be read and is left as it is. %1)</source>
-        <translation>(Diese Notiz konnte nicht gelesen werden und bleibt, wie sie ist. %1)</translation>
+        <source>Years</source>
+        <translation>Jahre</translation>
     </message>
     <message>
-        <source>
-
-(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
-        <translation>
-
-(Diese Notiz geht weiter: insgesamt %1 Bytes. Sie erscheint vollständig, wenn Sie hineinklicken.)</translation>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>On This Day: %1</source>
+        <translation>An diesem Tag: %1</translation>
+    </message>
+    <message>
+        <source>Reading the notes…</source>
+        <translation>Notizen werden gelesen…</translation>
+    </message>
+    <message>
+        <source>No other year has a note on this day.</source>
+        <translation>Kein anderes Jahr hat eine Notiz an diesem Tag.</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 Notiz</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 Notizen</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,199 @@
     </message>
 </context>
 <context>
+    <name>Exchange</name>
+    <message>
+        <source>outside the planner&apos;s years %1 to %2</source>
+        <translation>hors des années de l&apos;agenda, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The notes&apos; folder %1 cannot be read.</source>
+        <translation>Le dossier des notes %1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The note of %1 cannot be read: %2</source>
+        <translation>La note du %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no daily notes (YYYY-MM-DD.md or .txt, or YYYY/MM/DD.md)</source>
+        <translation>%1 ne contient aucune note quotidienne (YYYY-MM-DD.md ou .txt, ou YYYY/MM/DD.md)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be read</source>
+        <translation>le dossier %1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 is neither an .ics file nor a folder of daily notes</source>
+        <translation>%1 n&apos;est ni un fichier .ics ni un dossier de notes quotidiennes</translation>
+    </message>
+    <message>
+        <source>%1 is %2.</source>
+        <translation>%1 est %2.</translation>
+    </message>
+    <message>
+        <source>A date is missing or is no date (write it as 2031-07-04).</source>
+        <translation>Une date manque ou n&apos;est pas une date (écrivez-la sous la forme 2031-07-04).</translation>
+    </message>
+    <message>
+        <source>The range ends on %1, before it starts on %2.</source>
+        <translation>La période se termine le %1, avant de commencer le %2.</translation>
+    </message>
+    <message>
+        <source>Name the file or folder to export to.</source>
+        <translation>Indiquez le fichier ou le dossier où exporter.</translation>
+    </message>
+    <message>
+        <source>%1 is no folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; name a file.</source>
+        <translation>%1 est un dossier ; indiquez un fichier.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Notes exported: %1, from %2 to %3, to %4.</source>
+        <translation>Notes exportées : %1, du %2 au %3, vers %4.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Rien n&apos;a été importé : %1.</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2</source>
+        <translation>%1 : ignoré, %2</translation>
+    </message>
+    <message>
+        <source>nothing to add</source>
+        <translation>rien à ajouter</translation>
+    </message>
+    <message>
+        <source>the note cannot be read</source>
+        <translation>la note ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>the note cannot be read: %1</source>
+        <translation>la note ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>the note already holds the text</source>
+        <translation>la note contient déjà le texte</translation>
+    </message>
+    <message>
+        <source>%1: would be appended</source>
+        <translation>%1 : serait ajouté</translation>
+    </message>
+    <message>
+        <source>the note cannot be saved</source>
+        <translation>la note ne peut pas être enregistrée</translation>
+    </message>
+    <message>
+        <source>the note cannot be saved: %1</source>
+        <translation>la note ne peut pas être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>%1: appended</source>
+        <translation>%1 : ajouté</translation>
+    </message>
+    <message>
+        <source>%1: appended; the text another program wrote meanwhile is kept in %2</source>
+        <translation>%1 : ajouté ; le texte écrit entre-temps par un autre programme est conservé dans %2</translation>
+    </message>
+    <message>
+        <source>journal entries without a date</source>
+        <translation>entrées de journal sans date</translation>
+    </message>
+    <message>
+        <source>Days that would change: %1. Skipped: %2</source>
+        <translation>Jours qui seraient modifiés : %1. Ignorés : %2</translation>
+    </message>
+    <message>
+        <source>Days changed: %1. Skipped: %2</source>
+        <translation>Jours modifiés : %1. Ignorés : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was written (dry run).</source>
+        <translation>Rien n&apos;a été écrit (simulation).</translation>
+    </message>
+    <message>
+        <source>name one file or folder</source>
+        <translation>indiquez un seul fichier ou dossier</translation>
+    </message>
+    <message>
+        <source>export needs --from, --to and --format</source>
+        <translation>export demande --from, --to et --format</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use ics, md or daily-md</source>
+        <translation>format « %1 » inconnu ; utilisez ics, md ou daily-md</translation>
+    </message>
+    <message>
+        <source>--journal goes with --format ics only</source>
+        <translation>--journal ne va qu&apos;avec --format ics</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is no date; write it as 2031-07-04</source>
+        <translation>--%1 %2 n&apos;est pas une date ; écrivez-la sous la forme 2031-07-04</translation>
+    </message>
+    <message>
+        <source>it is no complete iCalendar file (BEGIN:VCALENDAR to END:VCALENDAR)</source>
+        <translation>ce n&apos;est pas un fichier iCalendar complet (de BEGIN:VCALENDAR à END:VCALENDAR)</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: %1</source>
+        <translation>le calendrier est mal formé : %1</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: the event &quot;%1&quot; has no start</source>
+        <translation>le calendrier est mal formé : l&apos;événement « %1 » n&apos;a pas de début</translation>
+    </message>
+    <message>
+        <source>the calendar is malformed: &quot;%1&quot; starts on %2-%3-%4, which is no date</source>
+        <translation>le calendrier est mal formé : « %1 » commence le %2-%3-%4, qui n&apos;est pas une date</translation>
+    </message>
+    <message>
+        <source>Plandeck notes</source>
+        <translation>Notes de Plandeck</translation>
+    </message>
+</context>
+<context>
+    <name>FindNotes</name>
+    <message>
+        <source>(This note could not be read. %1)</source>
+        <translation>(Cette note n&apos;a pas pu être lue. %1)</translation>
+    </message>
+    <message>
+        <source>%1 (a note of %2; only its first 4 MiB are searched)</source>
+        <translation>%1 (une note de %2 ; seuls ses 4 premiers Mio sont parcourus)</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>plandeck: the unsaved text of %1 is kept in %2 and comes back at the next start.</source>
+        <translation>plandeck : le texte non enregistré du %1 est conservé dans %2 et reviendra au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>plandeck: the unsaved text of %1 could not be kept: %2</source>
+        <translation>plandeck : le texte non enregistré du %1 n&apos;a pas pu être conservé : %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Ctrl+Page Down / Ctrl+Page Up</source>
@@ -140,10 +333,55 @@
     </message>
 </context>
 <context>
-    <name>Notes</name>
+    <name>MonthPrint</name>
     <message>
-        <source>%1 %2: %3</source>
-        <translation>%1 %2 : %3</translation>
+        <source>(cannot be read: %1)</source>
+        <translation>(illisible : %1)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteCell</name>
+    <message>
+        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
+        <translation>(Cette note est trop grande pour être modifiée ici : %1 octets. Elle reste telle quelle et figure toujours dans les rapports et les rappels.)</translation>
+    </message>
+    <message>
+        <source>(This note could not be read and is left as it is. %1)</source>
+        <translation>(Cette note n&apos;a pas pu être lue et reste telle quelle. %1)</translation>
+    </message>
+    <message>
+        <source>
+
+(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
+        <translation>
+
+(Cette note continue : %1 octets en tout. Elle s’affiche en entier quand vous cliquez dedans.)</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>Cannot look up</source>
+        <translation>Impossible de consulter</translation>
+    </message>
+    <message>
+        <source>Cannot open</source>
+        <translation>Impossible d&apos;ouvrir</translation>
+    </message>
+    <message>
+        <source>Cannot read</source>
+        <translation>Impossible de lire</translation>
+    </message>
+</context>
+<context>
+    <name>NoteStore</name>
+    <message>
+        <source>Cannot keep the text another program wrote to</source>
+        <translation>Impossible de conserver le texte qu&apos;un autre programme a écrit dans</translation>
+    </message>
+    <message>
+        <source>Cannot sync the folder of</source>
+        <translation>Impossible de synchroniser le dossier de</translation>
     </message>
     <message>
         <source>Cannot look up</source>
@@ -166,24 +404,28 @@
         <translation>%1 %2 : une autre instance de Plandeck l&apos;enregistre et n&apos;a pas terminé (attente de %3 secondes)</translation>
     </message>
     <message>
-        <source>Cannot save</source>
-        <translation>Impossible d&apos;enregistrer</translation>
+        <source>Cannot lock</source>
+        <translation>Impossible de verrouiller</translation>
     </message>
     <message>
-        <source>Cannot keep the text another program wrote to</source>
-        <translation>Impossible de conserver le texte qu&apos;un autre programme a écrit dans</translation>
+        <source>Cannot create the saving file for</source>
+        <translation>Impossible de créer le fichier d&apos;enregistrement de</translation>
     </message>
     <message>
-        <source>Cannot sync the folder of</source>
-        <translation>Impossible de synchroniser le dossier de</translation>
+        <source>Cannot set the permissions of the saving file for</source>
+        <translation>Impossible de régler les droits du fichier d&apos;enregistrement de</translation>
     </message>
     <message>
-        <source>Cannot open</source>
-        <translation>Impossible d&apos;ouvrir</translation>
+        <source>Cannot write the saving file for</source>
+        <translation>Impossible d&apos;écrire le fichier d&apos;enregistrement de</translation>
     </message>
     <message>
-        <source>Cannot read</source>
-        <translation>Impossible de lire</translation>
+        <source>Cannot sync the saving file for</source>
+        <translation>Impossible de synchroniser le fichier d&apos;enregistrement de</translation>
+    </message>
+    <message>
+        <source>Cannot rename the saving file over</source>
+        <translation>Impossible de renommer le fichier d&apos;enregistrement en</translation>
     </message>
     <message>
         <source>Cannot create the folder for</source>
@@ -192,6 +434,25 @@
     <message>
         <source>Cannot delete</source>
         <translation>Impossible de supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>OnThisDay</name>
+    <message>
+        <source>1 year before</source>
+        <translation>1 an avant</translation>
+    </message>
+    <message>
+        <source>%1 years before</source>
+        <translation>%1 ans avant</translation>
+    </message>
+    <message>
+        <source>1 year after</source>
+        <translation>1 an après</translation>
+    </message>
+    <message>
+        <source>%1 years after</source>
+        <translation>%1 ans après</translation>
     </message>
 </context>
 <context>
@@ -211,6 +472,22 @@
     <message>
         <source>(This note has %1 bytes in all; the rest is not shown here.)</source>
         <translation>(Cette note compte %1 octets en tout ; la suite n&apos;est pas affichée ici.)</translation>
+    </message>
+    <message>
+        <source>%1: 1 note</source>
+        <translation>%1 : 1 note</translation>
+    </message>
+    <message>
+        <source>%1: %2 notes</source>
+        <translation>%1 : %2 notes</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(et %1 de plus)</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
@@ -256,11 +533,94 @@
     </message>
 </context>
 <context>
-    <name>plandeck::FindWindow</name>
+    <name>plandeck::ExportWindow</name>
     <message>
-        <source>(This note could not be read. %1)</source>
-        <translation>(Cette note n&apos;a pas pu être lue. %1)</translation>
+        <source>Export to File</source>
+        <translation>Exporter vers un fichier</translation>
     </message>
+    <message>
+        <source>Export to Folder</source>
+        <translation>Exporter vers un dossier</translation>
+    </message>
+    <message>
+        <source>Import a Calendar File</source>
+        <translation>Importer un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Import a Folder of Daily Notes</source>
+        <translation>Importer un dossier de notes quotidiennes</translation>
+    </message>
+    <message>
+        <source>Export Notes</source>
+        <translation>Exporter les notes</translation>
+    </message>
+    <message>
+        <source>Calendar (.ics)</source>
+        <translation>Calendrier (.ics)</translation>
+    </message>
+    <message>
+        <source>Markdown, one file (.md)</source>
+        <translation>Markdown, un seul fichier (.md)</translation>
+    </message>
+    <message>
+        <source>Daily notes, a folder of YYYY-MM-DD.md</source>
+        <translation>Notes quotidiennes, un dossier de YYYY-MM-DD.md</translation>
+    </message>
+    <message>
+        <source>As journal entries instead of all-day events</source>
+        <translation>En entrées de journal plutôt qu&apos;en événements d&apos;une journée</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import Notes…</source>
+        <translation>Importer des notes…</translation>
+    </message>
+    <message>
+        <source>Calendar File (.ics)…</source>
+        <translation>Fichier de calendrier (.ics)…</translation>
+    </message>
+    <message>
+        <source>Folder of Daily Notes…</source>
+        <translation>Dossier de notes quotidiennes…</translation>
+    </message>
+    <message>
+        <source>Only list what an import would change</source>
+        <translation>Lister seulement ce qu&apos;une importation modifierait</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Save as:</source>
+        <translation>Enregistrer sous :</translation>
+    </message>
+    <message>
+        <source>Working…</source>
+        <translation>En cours…</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::FindWindow</name>
     <message>
         <source>Date</source>
         <translation>Date</translation>
@@ -416,6 +776,26 @@ Le texte reste dans sa case et sera de nouveau enregistré à la prochaine occas
         <source>About Plandeck; %1 shows the keys</source>
         <translation>À propos de Plandeck ; %1 affiche les touches</translation>
     </message>
+    <message>
+        <source>The month could not be printed to %1.</source>
+        <translation>Le mois n&apos;a pas pu être imprimé dans %1.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimer %1</translation>
+    </message>
+    <message>
+        <source>Text typed but not saved when Plandeck last ended is back in its cell: %1. It is saved as usual when you leave the cell.</source>
+        <translation>Le texte saisi mais non enregistré à la dernière fermeture de Plandeck est revenu dans sa case : %1. Il sera enregistré comme d&apos;habitude quand vous quitterez la case.</translation>
+    </message>
+    <message>
+        <source>Unsaved text of %1 comes back at a later start.</source>
+        <translation>Le texte non enregistré du %1 reviendra à un prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read; it is kept as %1.</source>
+        <translation>Un fichier de récupération n&apos;a pas pu être lu ; il est conservé sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>plandeck::Form3</name>
@@ -451,22 +831,45 @@ Le texte reste dans sa case et sera de nouveau enregistré à la prochaine occas
     </message>
 </context>
 <context>
-    <name>plandeck::NoteBox</name>
+    <name>plandeck::Notifier</name>
     <message>
-        <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
-        <translation>(Cette note est trop grande pour être modifiée ici : %1 octets. Elle reste telle quelle et figure toujours dans les rapports et les rappels.)</translation>
+        <source>Open Plandeck</source>
+        <translation>Ouvrir Plandeck</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::OnThisDayWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
     </message>
     <message>
-        <source>(This note could not be read and is left as it is. %1)</source>
-        <translation>(Cette note n&apos;a pas pu être lue et reste telle quelle. %1)</translation>
+        <source>Years</source>
+        <translation>Années</translation>
     </message>
     <message>
-        <source>
-
-(This note goes on: %1 bytes in all. It shows in full when you click into it.)</source>
-        <translation>
-
-(Cette note continue : %1 octets en tout. Elle s’affiche en entier quand vous cliquez dedans.)</translation>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>On This Day: %1</source>
+        <translation>Ce jour-là : %1</translation>
+    </message>
+    <message>
+        <source>Reading the notes…</source>
+        <translation>Lecture des notes…</translation>
+    </message>
+    <message>
+        <source>No other year has a note on this day.</source>
+        <translation>Aucune autre année n&apos;a de note ce jour-là.</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 note</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 notes</translation>
     </message>
 </context>
 <context>

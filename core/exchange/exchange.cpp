@@ -162,7 +162,7 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
 
 QByteArray markdownNotes(const QList<DayNote>& notes)
 {
-    QString page = QStringLiteral("# Plandeck notes\n");
+    QString page = QStringLiteral("# %1\n").arg(Exchange::tr("Plandeck notes"));
     for (const DayNote& note : notes) {
         page +=
             QStringLiteral("\n## %1 %2\n\n")
