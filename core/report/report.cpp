@@ -5,8 +5,11 @@
 #include "core/notes/posixfile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -22,6 +25,19 @@ const QString kTempFolder = QStringLiteral("temp");
 constexpr char kPageStart[] = "<html><head></head><body>";
 constexpr char kPageEnd[] = "</body></html>";
 constexpr int kNameLetters = 32;
+
+// The reports this process wrote: closing deletes them, and leaves another
+// running copy's reports alone until they are a day old.
+struct WrittenReports
+{
+    QMutex mutex;
+    QSet<QString> paths;
+};
+WrittenReports& writtenReports()
+{
+    static WrittenReports written;
+    return written;
+}
 
 // A float from 0 up to but not including 1. Converting a double to float can
 // round 0.99999999 up to 1.0, which would give High + 1, so take 24 bits.
@@ -253,13 +269,19 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
             ::unlink(native.constData());
             return {{}, QStringLiteral("Cannot write %1: %2").arg(path, errorText(error))};
         }
+        WrittenReports& written = writtenReports();
+        const QMutexLocker lock(&written.mutex);
+        written.paths.insert(path);
         return {path, {}};
     }
     return {{}, QStringLiteral("Cannot find a free report name in %1").arg(kTempFolder)};
 }
 
-int cleanUpReports()
+int cleanUpReports(const QDateTime& now)
 {
+    WrittenReports& written = writtenReports();
+    const QMutexLocker lock(&written.mutex);
+    const QDateTime dayAgo = now.addDays(-1);
     // Only names the program makes are deleted, so that a user's own file or
     // anything else in the folder (it may be a link to a shared one) stays.
     const QDir folder(kTempFolder);
@@ -267,7 +289,10 @@ int cleanUpReports()
     const QStringList names = folder.entryList({QStringLiteral("report-*.htm")},
                                                QDir::Files | QDir::System | QDir::Hidden);
     for (const QString& name : names) {
-        if (!isReportFileName(name)) {
+        const QString relative = kTempFolder + QLatin1Char('/') + name;
+        if (!isReportFileName(name) ||
+            (!written.paths.contains(relative) &&
+             QFileInfo(folder.filePath(name)).lastModified() >= dayAgo)) {
             continue;
         }
         const QByteArray path = nativePath(folder.filePath(name));
@@ -276,6 +301,7 @@ int cleanUpReports()
         };
         if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
             ::unlink(path.constData()) == 0) {
+            written.paths.remove(relative);
             ++deleted;
         }
     }

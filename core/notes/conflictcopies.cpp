@@ -1,0 +1,118 @@
+#include "core/notes/conflictcopies.h"
+
+#include "core/notes/notestore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <algorithm>
+#include <array>
+
+namespace plandeck {
+
+namespace {
+
+const QString kDataFolder = QStringLiteral("data");
+
+struct NamePattern
+{
+    CopyKind kind;
+    QRegularExpression pattern; // the note's date is the first group
+};
+
+const std::array<NamePattern, 6>& namePatterns()
+{
+    // \d{4}-\d{2}-\d{2} is the note's date; the rest is each tool's own mark.
+    // Syncthing marks a copy of a copy twice; Dropbox numbers a second copy
+    // of the same day and writes the owner's name with either apostrophe.
+    static const auto make = [](const char* rest) {
+        return QRegularExpression(QStringLiteral("\\A(\\d{4}-\\d{2}-\\d{2})") +
+                                  QString::fromUtf8(rest) + QStringLiteral("\\z"));
+    };
+    static const std::array<NamePattern, 6> patterns = {{
+        {CopyKind::Syncthing, make("(?:\\.sync-conflict-\\d{8}-\\d{6}-[0-9A-Z]{7})+\\.txt")},
+        {CopyKind::Nextcloud, make(" \\(conflicted copy \\d{4}-\\d{2}-\\d{2} \\d{6}\\)\\.txt")},
+        {CopyKind::OwnCloud, make("_conflict-\\d{8}-\\d{6}\\.txt")},
+        {CopyKind::Dropbox,
+         make(" \\(.+['\u2019]s conflicted copy \\d{4}-\\d{2}-\\d{2}(?: \\(\\d+\\))?\\)\\.txt")},
+        {CopyKind::Kept, make("\\.outside-\\d{8}-\\d{6}(?:-\\d+)?\\.txt")},
+        {CopyKind::Kept, make("\\.txt\\.outside-\\d{8}T\\d{6}(?:-\\d+)?")},
+    }};
+    return patterns;
+}
+
+QList<ConflictCopy> copiesMatching(const QString& glob)
+{
+    QList<ConflictCopy> copies;
+    const QStringList names =
+        QDir(kDataFolder).entryList({glob}, QDir::Files | QDir::System, QDir::Name);
+    for (const QString& name : names) {
+        if (std::optional<ConflictCopy> copy = parseCopyName(name)) {
+            copies.append(*std::move(copy));
+        }
+    }
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const ConflictCopy& a, const ConflictCopy& b) { return a.date < b.date; });
+    return copies;
+}
+
+} // namespace
+
+std::optional<ConflictCopy> parseCopyName(const QString& fileName)
+{
+    for (const NamePattern& candidate : namePatterns()) {
+        const QRegularExpressionMatch match = candidate.pattern.match(fileName);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyy-MM-dd"));
+        if (!date.isValid()) {
+            return std::nullopt;
+        }
+        return ConflictCopy{date, candidate.kind, kDataFolder + QLatin1Char('/') + fileName};
+    }
+    return std::nullopt;
+}
+
+QString keptCopyName(Int16 day, Int16 month, Int16 year, const QDateTime& when, int n)
+{
+    QString name = GetFileName(day, month, year);
+    name.chop(4); // ".txt" goes last again
+    name += QStringLiteral(".outside-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (n > 1) {
+        name += QLatin1Char('-') + QString::number(n);
+    }
+    return name + QStringLiteral(".txt");
+}
+
+QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year)
+{
+    // Every kind starts with the note's date, which no other day shares.
+    QString date = GetFileName(day, month, year).mid(kDataFolder.size() + 1);
+    date.chop(4);
+    return copiesMatching(date + QLatin1Char('*'));
+}
+
+QList<ConflictCopy> allConflictCopies()
+{
+    return copiesMatching(QStringLiteral("*"));
+}
+
+QString copyKindText(CopyKind kind)
+{
+    switch (kind) {
+    case CopyKind::Syncthing:
+        return QCoreApplication::translate("ConflictCopy", "conflict copy (Syncthing)");
+    case CopyKind::Nextcloud:
+        return QCoreApplication::translate("ConflictCopy", "conflict copy (Nextcloud)");
+    case CopyKind::OwnCloud:
+        return QCoreApplication::translate("ConflictCopy", "conflict copy (ownCloud)");
+    case CopyKind::Dropbox:
+        return QCoreApplication::translate("ConflictCopy", "conflict copy (Dropbox)");
+    case CopyKind::Kept:
+        break;
+    }
+    return QCoreApplication::translate("ConflictCopy", "text kept by Plandeck");
+}
+
+} // namespace plandeck
