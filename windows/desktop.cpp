@@ -5,6 +5,7 @@
 #include "windows/form3.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPalette>
@@ -149,10 +150,16 @@ void fitCaptions(const QList<QPushButton*>& buttons)
     }
 }
 
-QString noteBoxName(const QDate& date, bool isToday)
+QString noteBoxName(const QDate& date, bool isToday, bool hasConflictCopy)
 {
-    const QString name = QLocale().toString(date, QLocale::LongFormat);
-    return isToday ? name + QStringLiteral(", today") : name;
+    QString name = QLocale().toString(date, QLocale::LongFormat);
+    if (isToday) {
+        name += QStringLiteral(", today");
+    }
+    if (hasConflictCopy) {
+        name += QCoreApplication::translate("NoteBox", ", has a conflict copy");
+    }
+    return name;
 }
 
 void installAccessibleWindows()

@@ -36,8 +36,8 @@ QSizeF captionRoom(const QPushButton* button);
 void fitCaptions(const QList<QPushButton*>& buttons);
 
 // What a screen reader says for a day's note box: the date in the user's
-// long format, and whether it is today.
-QString noteBoxName(const QDate& date, bool isToday);
+// long format, whether it is today, and whether the day has a conflict copy.
+QString noteBoxName(const QDate& date, bool isToday, bool hasConflictCopy = false);
 
 // The main window is presented as a window without the day-number buttons,
 // which do nothing; the reminder window as a dialog.

@@ -5,6 +5,7 @@
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 #include "core/version.h"
+#include "windows/conflictmarks.h"
 #include "windows/desktop.h"
 #include "windows/findwindow.h"
 #include "windows/form3.h"
@@ -93,9 +94,11 @@ Form1::Form1(Services services, QWidget* parent)
     createControls();
     createGrid();
     m_watch = new NoteWatch(Text1, this);
+    m_conflicts = new ConflictMarks(Text1, this);
     connect(&m_backgroundSave, &QFutureWatcherBase::finished, this, &Form1::finishBackgroundSave);
     createShortcuts();
     createDayKeys();
+    createConflictKeys();
     installAccessibleWindows();
 }
 
@@ -341,7 +344,8 @@ void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
 {
     const int weekday = weekdayNumber(day, month, year);
     const bool isToday = TodayMonth.toInt() == month && day == TodayDay && year == TodayYear;
-    Text1[std::size_t(index)]->setAccessibleName(noteBoxName(QDate(year, month, day), isToday));
+    Text1[std::size_t(index)]->setAccessibleName(
+        noteBoxName(QDate(year, month, day), isToday, m_conflicts->hasCopies(index)));
     quint32 colour = kWeekdayBack;
     if (isToday) {
         colour = kTodayBack;
@@ -374,6 +378,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
             Command4[std::size_t(i)]->hide();
         }
     }
+    m_conflicts->follow(month, year);
     const Int16 days = GetDaysInMonth(month, year);
     for (Int16 d = 1; d <= days; ++d) {
         const Int16 n = GetIndex(d, month, year);

@@ -4,6 +4,7 @@
 #include "core/layout/formlayout.h"
 #include "core/notes/notestore.h"
 #include "startup/frontdoor.h"
+#include "windows/conflictwindow.h"
 #include "windows/services.h"
 
 #include <QFutureWatcher>
@@ -19,6 +20,7 @@ class QTimer;
 
 namespace plandeck {
 
+class ConflictMarks;
 class NoteBox;
 class NoteWatch;
 class Form3;
@@ -136,6 +138,13 @@ private:
     // Ctrl+F and Ctrl+G (form1_find.cpp).
     void openFindWindow();
     void openGoToDateWindow();
+    // Conflict copies (form1_conflicts.cpp): Ctrl+Shift+C or the marker opens
+    // the settling window for the day in that cell, one copy at a time.
+    void createConflictKeys();
+    void openConflictWindow(Int16 index);
+    void openConflictWindow(const QDate& date);
+    void settleConflict(const QDate& date, const QString& copyPath, ConflictWindow::Choice choice);
+    void conflictsChanged();
     void bringToFront();
 
     // Controls. Element 0 of each array is the hidden template; the grid
@@ -187,6 +196,9 @@ private:
     std::unique_ptr<frmAbout> m_about;
     std::unique_ptr<FindWindow> m_find;
     std::unique_ptr<GoToDateWindow> m_goToDate;
+    // Marks the shown days that have conflict copies; the window settling one.
+    ConflictMarks* m_conflicts = nullptr;
+    std::unique_ptr<ConflictWindow> m_conflictWindow;
 };
 
 } // namespace plandeck
