@@ -93,6 +93,13 @@ QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year)
     return copiesMatching(date + QLatin1Char('*'));
 }
 
+QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year)
+{
+    QString date = GetFileName(1, month, year).mid(kDataFolder.size() + 1);
+    date.chop(6); // "01.txt"
+    return copiesMatching(date + QLatin1Char('*'));
+}
+
 QList<ConflictCopy> allConflictCopies()
 {
     return copiesMatching(QStringLiteral("*"));

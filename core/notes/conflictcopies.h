@@ -44,6 +44,8 @@ QString keptCopyName(Int16 day, Int16 month, Int16 year, const QDateTime& when, 
 // The copies of one day's note in data/, oldest name first (names sort by
 // the time they carry within a kind).
 QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year);
+// The copies of every day of a month, by date, then name: one look at data/.
+QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year);
 // Every copy in data/, by date, then name; for listing them beside notes.
 QList<ConflictCopy> allConflictCopies();
 
