@@ -1,5 +1,6 @@
 #include "core/notes/conflictcopies.h"
 #include "core/notes/mergenotes.h"
+#include "core/reminder/digest.h"
 #include "core/report/report.h"
 #include "workfolder.h"
 
@@ -62,6 +63,12 @@ TEST_F(ConflictFolder, ADayListsItsOwnCopiesOnly)
     EXPECT_EQ(copies[1].path, "data/2026-12-06_conflict-20261206-173516.txt");
     EXPECT_EQ(allConflictCopies().size(), 3);
     EXPECT_EQ(allConflictCopies().last().date, QDate(2026, 12, 7));
+    // The reminder lists a note's copies after it, as copies.
+    writeFile("data/2025-12-06.txt.outside-20251206T101010", "y");
+    EXPECT_EQ(reminderDigest(6, 12, 2026),
+              "x\r\n(Beside this note, a text kept by Plandeck: "
+              "data/2026-12-06.txt.outside-20261206T173516)\r\n(Beside this note, a conflict "
+              "copy (ownCloud): data/2026-12-06_conflict-20261206-173516.txt)");
 }
 
 // Keep Both: the note's lines, then the copy's lines the note lacks, in order.

@@ -100,6 +100,14 @@ QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year)
     return copiesMatching(date + QLatin1Char('*'));
 }
 
+QList<ConflictCopy> conflictCopiesOnDay(Int16 day, Int16 month)
+{
+    // "????-12-06*" from "data/2000-12-06.txt".
+    QString date = GetFileName(day, month, 2000).mid(kDataFolder.size() + 5);
+    date.chop(4);
+    return copiesMatching(QStringLiteral("????") + date + QLatin1Char('*'));
+}
+
 QList<ConflictCopy> allConflictCopies()
 {
     return copiesMatching(QStringLiteral("*"));

@@ -46,6 +46,8 @@ QString keptCopyName(Int16 day, Int16 month, Int16 year, const QDateTime& when, 
 QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year);
 // The copies of every day of a month, by date, then name: one look at data/.
 QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year);
+// The copies of this day and month in every year, by date, then name.
+QList<ConflictCopy> conflictCopiesOnDay(Int16 day, Int16 month);
 // Every copy in data/, by date, then name; for listing them beside notes.
 QList<ConflictCopy> allConflictCopies();
 

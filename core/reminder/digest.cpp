@@ -1,10 +1,12 @@
 #include "core/reminder/digest.h"
 
+#include "core/notes/conflictcopies.h"
 #include "core/notes/notefilename.h"
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -43,12 +45,29 @@ QString unsearchableDataFolder()
         .arg(errorText(error));
 }
 
+// One line for each conflict copy of the day's note in that year, each
+// after a line break; listed, never read as a note.
+QString copyLines(const QList<ConflictCopy>& copies, int year)
+{
+    QString lines;
+    for (const ConflictCopy& copy : copies) {
+        if (copy.date.year() == year) {
+            lines +=
+                kLineBreak + QCoreApplication::translate("Reminder", "(Beside this note, a %1: %2)")
+                                 .arg(copyKindText(copy.kind), copy.path);
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 QString reminderDigest(Int16 day, Int16 month, Int16 year)
 {
     QString digest;
+    const QList<ConflictCopy> copies = conflictCopiesOnDay(day, month);
     for (int k = year; k >= kFirstReminderYear; --k) {
+        const qsizetype before = digest.size();
         const NoteRead note = readNoteUpTo(day, month, Int16(k), kReminderNoteBytes);
         if (!note.isReadable()) {
             if (const QString folderError = unsearchableDataFolder(); !folderError.isEmpty()) {
@@ -69,6 +88,11 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
                                          "here.)")
                               .arg(note.fileSize);
             }
+        }
+        // Beside a note only: the start-up check, which looks for notes
+        // alone, must never miss a reminder with something to show.
+        if (digest.size() > before) {
+            digest += copyLines(copies, k);
         }
     }
     return digest;
