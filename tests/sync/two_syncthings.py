@@ -103,8 +103,8 @@ class Side:
         os.utime(path, (mtime, mtime))
         self.rest("POST", "db/scan?folder=plandeck")
 
-    def read(self, name=NOTE):
-        with open(os.path.join(self.data, name), "rb") as f:
+    def read(self):
+        with open(os.path.join(self.data, NOTE), "rb") as f:
             return f.read()
 
     def copies(self):
@@ -121,9 +121,10 @@ def main():
         a.configure(b)
         b.configure(a)
         log = open(os.path.join(root, "syncthing.log"), "w")
+        for side in (a, b):
+            side.start(log)
+        result = None
         try:
-            for side in (a, b):
-                side.start(log)
             wait_for("both sides connected", lambda: a.connected(b) and b.connected(a))
             now = time.time()
             a.write(b"dentist 9:00\r\n", now - 60)
@@ -142,20 +143,14 @@ def main():
             result = subprocess.run([window_tests, "--gtest_filter=SyncedConflict.*"], env=env,
                                     timeout=90)
             return result.returncode
-        except Exception:
-            log.flush()
-            with open(os.path.join(root, "syncthing.log")) as f:
-                sys.stderr.write(f.read()[-4000:])
-            raise
         finally:
             for side in (a, b):
-                if getattr(side, "process", None):
-                    side.process.terminate()
-                    try:
-                        side.process.wait(10)
-                    except subprocess.TimeoutExpired:
-                        side.process.kill()
+                side.process.terminate()
+                side.process.wait(20)
             log.close()
+            if not result or result.returncode != 0:
+                with open(os.path.join(root, "syncthing.log")) as f:
+                    sys.stderr.write(f.read()[-4000:])
 
 
 if __name__ == "__main__":
