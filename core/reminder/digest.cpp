@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 
 namespace plandeck {
@@ -65,7 +66,8 @@ QString copyLines(const QList<ConflictCopy>& copies, int year)
 QString reminderDigest(Int16 day, Int16 month, Int16 year)
 {
     QString digest;
-    const QList<ConflictCopy> copies = conflictCopiesOnDay(day, month);
+    // Looked up at the first note: a day without notes costs no folder listing.
+    std::optional<QList<ConflictCopy>> copies;
     for (int k = year; k >= kFirstReminderYear; --k) {
         const qsizetype before = digest.size();
         const NoteRead note = readNoteUpTo(day, month, Int16(k), kReminderNoteBytes);
@@ -92,7 +94,10 @@ QString reminderDigest(Int16 day, Int16 month, Int16 year)
         // Beside a note only: the start-up check, which looks for notes
         // alone, must never miss a reminder with something to show.
         if (digest.size() > before) {
-            digest += copyLines(copies, k);
+            if (!copies) {
+                copies = conflictCopiesOnDay(day, month);
+            }
+            digest += copyLines(*copies, k);
         }
     }
     return digest;
