@@ -33,14 +33,15 @@ TEST_F(Conflicts, CopiesAreMarkedAndSettleOneAfterAnother)
     qputenv("HOME", QDir::currentPath().toLocal8Bit());
     qputenv("XDG_DATA_HOME", QDir::current().absoluteFilePath("xdg").toLocal8Bit());
     today = {2026, 12, 6};
-    writeFile(kNote, "dentist 9:00\r\nbuy milk");
+    // UTF-8, which an edit keeps.
+    writeFile(kNote, "Cr\xC3\xA8me 9:00\r\nbuy milk");
     const auto form = openForm();
     auto* marker =
         child<QToolButton>(*form, "ConflictMarker" + boxOf(*form, 6)->objectName().mid(5));
     EXPECT_FALSE(marker->isVisible());
     // In the order they settle: by name.
     writeFile("data/2026-12-06 (conflicted copy 2026-12-06 173516).txt",
-              "dentist 9:00\ncall Anna\n");
+              "Cr\xC3\xA8me 9:00\ncall Anna\n");
     writeFile("data/2026-12-06.sync-conflict-20261206-173516-6KXXKVO.txt", "from the laptop");
     writeFile("data/2026-12-06_conflict-20261206-180000.txt", "from the phone");
     EXPECT_TRUE(QTest::qWaitFor([&] { return marker->isVisible(); }, 2000));
@@ -51,15 +52,15 @@ TEST_F(Conflicts, CopiesAreMarkedAndSettleOneAfterAnother)
     QTest::keyClick(boxOf(*form, 6), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QWidget* window = settling();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(readFile(kNote), QByteArray("dentist 9:00\r\nbuy milk!"));
+    EXPECT_EQ(readFile(kNote), QByteArray("Cr\xC3\xA8me 9:00\r\nbuy milk!"));
     EXPECT_TRUE(window->windowTitle().contains("Conflict"));
     EXPECT_TRUE(window->windowTitle().contains(QLocale().toString(today, QLocale::LongFormat)));
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(child<QPlainTextEdit>(*window, "CopyText")->toPlainText(),
-              QStringLiteral("  dentist 9:00\n\u2503 call Anna"));
+              QStringLiteral("  Crème 9:00\n\u2503 call Anna"));
     QTest::keyClick(window, Qt::Key_Return);
-    EXPECT_EQ(readFile(kNote), QByteArray("dentist 9:00\r\nbuy milk!\r\ncall Anna"));
-    EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("dentist 9:00\nbuy milk!\ncall Anna"));
+    EXPECT_EQ(readFile(kNote), QByteArray("Cr\xC3\xA8me 9:00\r\nbuy milk!\r\ncall Anna"));
+    EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("Crème 9:00\nbuy milk!\ncall Anna"));
 
     ASSERT_NE(window = settling(), nullptr);
     QTest::keyClick(window, Qt::Key_Escape);
