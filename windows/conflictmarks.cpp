@@ -52,18 +52,30 @@ void ConflictMarks::follow(Int16 month, Int16 year)
 {
     m_month = month;
     m_year = year;
-    refresh();
+    if (m_current) {
+        mark();
+    } else {
+        refresh();
+    }
 }
 
 void ConflictMarks::refresh()
+{
+    m_all = allConflictCopies();
+    watchFolder();
+    mark();
+}
+
+void ConflictMarks::mark()
 {
     if (m_month == 0) {
         return;
     }
     std::array<QList<ConflictCopy>, 36> found{};
-    for (ConflictCopy& copy : conflictCopiesOfMonth(m_month, m_year)) {
-        const Int16 index = GetIndex(Int16(copy.date.day()), m_month, m_year);
-        found[std::size_t(index)].append(std::move(copy));
+    for (const ConflictCopy& copy : m_all) {
+        if (copy.date.month() == m_month && copy.date.year() == m_year) {
+            found[std::size_t(GetIndex(Int16(copy.date.day()), m_month, m_year))].append(copy);
+        }
     }
     const bool differs = found != m_copies;
     m_copies = std::move(found);
@@ -71,7 +83,6 @@ void ConflictMarks::refresh()
         m_markers[i]->setVisible(!m_copies[i].isEmpty());
         placeMarker(i);
     }
-    watchFolder();
     if (differs) {
         Q_EMIT changed();
     }
@@ -113,6 +124,7 @@ void ConflictMarks::watchFolder()
         }
         m_watcher.addPath(wanted);
     }
+    m_current = m_watcher.directories() == QStringList{kDataFolder};
 }
 
 } // namespace plandeck

@@ -28,7 +28,7 @@ public:
 
     // From now on marks and follows the days of this month.
     void follow(Int16 month, Int16 year);
-    // Looks at data/ again now.
+    // Looks at data/ again now and marks the shown days.
     void refresh();
     // The copies of the day in cell `index`, oldest name first.
     const QList<ConflictCopy>& copies(Int16 index) const { return m_copies[std::size_t(index)]; }
@@ -44,11 +44,16 @@ protected:
 
 private:
     void placeMarker(std::size_t index);
+    void mark();
     void watchFolder();
 
     const std::array<NoteBox*, 36> m_boxes;
     std::array<QToolButton*, 36> m_markers{};
     std::array<QList<ConflictCopy>, 36> m_copies{};
+    // Every copy in data/, as of the last look; current while data/ itself
+    // is watched, so that a month step reads no folder.
+    QList<ConflictCopy> m_all;
+    bool m_current = false;
     Int16 m_month = 0;
     Int16 m_year = 0;
     QFileSystemWatcher m_watcher;

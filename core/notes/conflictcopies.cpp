@@ -2,11 +2,17 @@
 
 #include "core/notes/notestore.h"
 
+#include "core/notes/posixfile.h"
+
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <dirent.h>
+#include <memory>
+#include <string_view>
+#include <sys/stat.h>
 
 namespace plandeck {
 
@@ -41,18 +47,41 @@ const std::array<NamePattern, 6>& namePatterns()
     return patterns;
 }
 
-QList<ConflictCopy> copiesMatching(const QString& glob)
+// The copies in data/ whose names start like `pattern` ('?' stands for any
+// character). One pass of readdir: a month step in a century of notes must
+// not pay for a QFileInfo and a pattern match per note. A note's own name
+// ("2026-12-06.txt") is never longer than 14 bytes and is skipped unparsed.
+QList<ConflictCopy> copiesMatching(QByteArrayView pattern)
 {
     QList<ConflictCopy> copies;
-    const QStringList names =
-        QDir(kDataFolder).entryList({glob}, QDir::Files | QDir::System, QDir::Name);
-    for (const QString& name : names) {
-        if (std::optional<ConflictCopy> copy = parseCopyName(name)) {
+    const QByteArray folder = nativePath(kDataFolder);
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
+    if (dir == nullptr) {
+        return copies;
+    }
+    constexpr std::size_t kNoteNameLength = 14;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (name.size() <= kNoteNameLength || name.size() < std::size_t(pattern.size()) ||
+            !std::equal(pattern.begin(), pattern.end(), name.begin(),
+                        [](char want, char got) { return want == '?' || want == got; })) {
+            continue;
+        }
+        const QByteArray bytes(name.data(), qsizetype(name.size()));
+        struct stat st
+        {
+        };
+        if (entry->d_type != DT_REG &&
+            (::stat((folder + '/' + bytes).constData(), &st) != 0 || !S_ISREG(st.st_mode))) {
+            continue;
+        }
+        if (std::optional<ConflictCopy> copy = parseCopyName(QFile::decodeName(bytes))) {
             copies.append(*std::move(copy));
         }
     }
-    std::stable_sort(copies.begin(), copies.end(),
-                     [](const ConflictCopy& a, const ConflictCopy& b) { return a.date < b.date; });
+    std::sort(copies.begin(), copies.end(), [](const ConflictCopy& a, const ConflictCopy& b) {
+        return a.date != b.date ? a.date < b.date : a.path < b.path;
+    });
     return copies;
 }
 
@@ -88,29 +117,30 @@ QString keptCopyName(Int16 day, Int16 month, Int16 year, const QDateTime& when, 
 QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year)
 {
     // Every kind starts with the note's date, which no other day shares.
-    QString date = GetFileName(day, month, year).mid(kDataFolder.size() + 1);
+    QByteArray date = nativePath(GetFileName(day, month, year)).mid(kDataFolder.size() + 1);
     date.chop(4);
-    return copiesMatching(date + QLatin1Char('*'));
+    return copiesMatching(date);
 }
 
 QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year)
 {
-    QString date = GetFileName(1, month, year).mid(kDataFolder.size() + 1);
+    QByteArray date = nativePath(GetFileName(1, month, year)).mid(kDataFolder.size() + 1);
     date.chop(6); // "01.txt"
-    return copiesMatching(date + QLatin1Char('*'));
+    return copiesMatching(date);
 }
 
 QList<ConflictCopy> conflictCopiesOnDay(Int16 day, Int16 month)
 {
-    // "????-12-06*" from "data/2000-12-06.txt".
-    QString date = GetFileName(day, month, 2000).mid(kDataFolder.size() + 5);
+    // "????-12-06" from "data/2000-12-06.txt".
+    QByteArray date =
+        "????" + nativePath(GetFileName(day, month, 2000)).mid(kDataFolder.size() + 5);
     date.chop(4);
-    return copiesMatching(QStringLiteral("????") + date + QLatin1Char('*'));
+    return copiesMatching(date);
 }
 
 QList<ConflictCopy> allConflictCopies()
 {
-    return copiesMatching(QStringLiteral("*"));
+    return copiesMatching({});
 }
 
 QString copyKindText(CopyKind kind)
