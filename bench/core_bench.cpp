@@ -1,5 +1,6 @@
 #include "bench/benchsupport.h"
 
+#include "core/notes/conflictcopies.h"
 #include "core/notes/notefilename.h"
 #include "core/notes/notetext.h"
 #include "core/reminder/digest.h"
@@ -148,7 +149,30 @@ void BM_SmallNoteBytes(benchmark::State& state)
 
 } // namespace
 
+// Looking for the conflict copies in data/, as the main window does when a
+// file there changes, in a century of notes with one Syncthing copy.
+void BM_CopiesInACentury(benchmark::State& state)
+{
+    BenchFolder folder;
+    if (!folder.isValid() || !fillDays(36500, 200) || !writeNote(1, 12, 2020, "x") ||
+        !QFile::rename(
+            QStringLiteral("data/2020-12-01.txt"),
+            QStringLiteral("data/2020-12-01.sync-conflict-20201201-101010-ABCDEFG.txt"))) {
+        state.SkipWithError("cannot write the century of notes");
+        return;
+    }
+    for (auto _ : state) {
+        QList<ConflictCopy> copies = allConflictCopies();
+        benchmark::DoNotOptimize(copies);
+    }
+    if (allConflictCopies().size() != 1) {
+        state.SkipWithError("the copy is not found");
+    }
+    state.SetLabel("36,500 notes, one copy");
+}
+
 BENCHMARK(BM_DigestNoNote)->Apply(configure);
+BENCHMARK(BM_CopiesInACentury)->Apply(configure);
 BENCHMARK(BM_DigestEveryYear)->Apply(configure);
 BENCHMARK(BM_Report)->Apply(configure);
 BENCHMARK(BM_LargeAsciiNoteBytes)->Apply(configure);

@@ -11,31 +11,40 @@ using namespace plandeck;
 
 namespace {
 
-// A note file's bytes, the text its box shows, and the bytes a save writes
-// for that text once the box was edited (empty: the bytes on disk).
+// A note file's bytes, the text its box shows, the bytes a save writes for
+// that text as a new note (empty: the bytes on disk), and those it writes
+// over the file it was read from, in that file's encoding (empty: the same).
 TEST(NoteText, ReadsAndWritesByTheRule)
 {
-    const std::tuple<QByteArray, QString, QByteArray> rows[] = {
-        {"plain\r\nnote\rb\nc", QStringLiteral("plain\nnote\nb\nc"), "plain\r\nnote\r\nb\r\nc"},
-        {"caf\xE9\r\n\x80 \x9F", QStringLiteral("café\n€ Ÿ"), {}},
+    const std::tuple<QByteArray, QString, QByteArray, QByteArray> rows[] = {
+        {"plain\r\nnote\rb\nc", QStringLiteral("plain\nnote\nb\nc"), "plain\r\nnote\r\nb\r\nc", {}},
+        {"caf\xE9\r\n\x80 \x9F", QStringLiteral("café\n€ Ÿ"), {}, {}},
         // Bytes without a Windows character stand for the C1 control of the same number.
-        {"\x81\x8D\x8F\x90\x9D", QStringLiteral("\u0081\u008D\u008F\u0090\u009D"), {}},
-        {"\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93\n", QStringLiteral("Łódź ✓\n"),
-         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93\r\n"},
-        // Once edited, a text Windows-1252 can hold is stored as it always was.
-        {"Gr\xC3\xBC\xC3\x9F\x65", QStringLiteral("Grüße"), "Gr\xFC\xDF\x65"},
+        {"\x81\x8D\x8F\x90\x9D", QStringLiteral("\u0081\u008D\u008F\u0090\u009D"), {}, {}},
+        {"\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93\n",
+         QStringLiteral("Łódź ✓\n"),
+         "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x9C\x93\r\n",
+         {}},
+        // A new text Windows-1252 can hold is stored as it always was; an
+        // edited UTF-8 note stays UTF-8.
+        {"Gr\xC3\xBC\xC3\x9F\x65", QStringLiteral("Grüße"), "Gr\xFC\xDF\x65",
+         "Gr\xC3\xBC\xC3\x9F\x65"},
         {"\xEF\xBB\xBF\xE6\x9D\xB1\xF0\x9F\x98\x80", QStringLiteral("東😀"),
-         "\xE6\x9D\xB1\xF0\x9F\x98\x80"},
-        {"\xC3\x28 \xE9", QStringLiteral("Ã( é"), {}}, // invalid UTF-8
+         "\xE6\x9D\xB1\xF0\x9F\x98\x80", "\xEF\xBB\xBF\xE6\x9D\xB1\xF0\x9F\x98\x80"},
+        {"\xC3\x28 \xE9", QStringLiteral("Ã( é"), {}, {}}, // invalid UTF-8
         // Typed texts whose Windows-1252 bytes would read as UTF-8 or as the mark.
-        {"\xC3\x83\xC2\xA9", QStringLiteral("Ã©"), {}},
-        {"\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9", QStringLiteral("ï»¿é"), {}},
-        {"\xEF\xBB\xBF\xEF\xBB\xBFx", QStringLiteral("\uFEFFx"), {}}};
-    for (const auto& [onDisk, shown, edited] : rows) {
+        {"\xC3\x83\xC2\xA9", QStringLiteral("Ã©"), {}, {}},
+        {"\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9", QStringLiteral("ï»¿é"), {}, {}},
+        {"\xEF\xBB\xBF\xEF\xBB\xBFx", QStringLiteral("\uFEFFx"), {}, {}}};
+    for (const auto& [onDisk, shown, edited, kept] : rows) {
         const QByteArray& written = edited.isEmpty() ? onDisk : edited;
+        const QByteArray& rewritten = kept.isEmpty() ? written : kept;
         EXPECT_EQ(displayText(onDisk), shown);
         EXPECT_EQ(storedBytes(shown), written);
+        EXPECT_EQ(storedBytes(shown, {}), written);
+        EXPECT_EQ(storedBytes(shown, onDisk), rewritten);
         EXPECT_EQ(displayText(written), shown);
+        EXPECT_EQ(displayText(rewritten), shown);
     }
 }
 

@@ -85,7 +85,13 @@ TEST_F(Reminder, EveryEndingEndsOnceAndRemovesTheReports)
     writeFile("data/2006-12-05.txt", "B");
     for (const auto& [name, mode, end] : endings) {
         SCOPED_TRACE(name);
+        // A report over a day old, left by a copy that did not close.
         writeFile("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm", "old");
+        QFile old("temp/report-OLDAAAAAAAAAAAAAAAAAAAAAAAAAAAAA.htm");
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite) &&
+                    old.setFileTime(QDateTime::currentDateTime().addDays(-2),
+                                    QFileDevice::FileModificationTime));
+        old.close();
         const auto form = openForm(mode);
         QSignalSpy unloaded(form.get(), &Form1::unloaded);
         end(*form);

@@ -92,7 +92,7 @@ TEST_F(Reports, CleanUpDeletesReportFilesOnly)
     ASSERT_EQ(::symlink("../elsewhere.txt", "temp/report-LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL.htm") |
                   ::mkfifo("temp/report-FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF.htm", 0600),
               0);
-    EXPECT_EQ(cleanUpReports(), 1);
+    EXPECT_EQ(cleanUpReports(QDateTime::currentDateTime().addDays(2)), 1);
     EXPECT_EQ(entries("temp"), kept);
     EXPECT_EQ(readFile("elsewhere.txt"), QByteArray("keep"));
 }

@@ -161,10 +161,16 @@ QString dayName(const QDate& date)
         .arg(date.weekNumber());
 }
 
-QString noteBoxName(const QDate& date, bool isToday)
+QString noteBoxName(const QDate& date, bool isToday, bool hasConflictCopy)
 {
-    const QString name = dayName(date);
-    return isToday ? QCoreApplication::translate("Desktop", "%1, today").arg(name) : name;
+    QString name = dayName(date);
+    if (isToday) {
+        name = QCoreApplication::translate("Desktop", "%1, today").arg(name);
+    }
+    if (hasConflictCopy) {
+        name += QCoreApplication::translate("NoteBox", ", has a conflict copy");
+    }
+    return name;
 }
 
 void installAccessibleWindows()

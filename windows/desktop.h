@@ -42,9 +42,9 @@ void fitCaptions(const QList<QPushButton*>& buttons);
 // A day as the day-number buttons' tooltips name it: the date in the user's
 // long format and its ISO week ("Sunday, 6 December 2026, week 49").
 QString dayName(const QDate& date);
-// What a screen reader says for a day's note box: the day, and whether it is
-// today.
-QString noteBoxName(const QDate& date, bool isToday);
+// What a screen reader says for a day's note box: the day, whether it is
+// today, and whether the day has a conflict copy.
+QString noteBoxName(const QDate& date, bool isToday, bool hasConflictCopy = false);
 
 // The main window is presented as a window without the day-number buttons,
 // which do nothing; the reminder, Find Notes and Go to Date as dialogs.

@@ -6,6 +6,7 @@
 #include "core/reminder/digest.h"
 #include "core/report/report.h"
 #include "core/version.h"
+#include "windows/conflictmarks.h"
 #include "windows/desktop.h"
 #include "windows/exportwindow.h"
 #include "windows/findwindow.h"
@@ -97,9 +98,11 @@ Form1::Form1(Services services, QWidget* parent)
     }
     m_watch = new NoteWatch(this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::checkShownNotes);
+    m_conflicts = new ConflictMarks(Text1, this);
     createShortcuts();
     createDayKeys();
     createHelpKeys();
+    createConflictKeys();
     createRecovery();
     installAccessibleWindows();
 }
@@ -348,7 +351,8 @@ void Form1::colourCell(Int16 index, Int16 day, Int16 month, Int16 year)
 {
     const int weekday = weekdayNumber(day, month, year);
     const bool isToday = TodayMonth.toInt() == month && day == TodayDay && year == TodayYear;
-    Text1[std::size_t(index)]->setAccessibleName(noteBoxName(QDate(year, month, day), isToday));
+    Text1[std::size_t(index)]->setAccessibleName(
+        noteBoxName(QDate(year, month, day), isToday, m_conflicts->hasCopies(index)));
     Command4[std::size_t(index)]->setToolTip(dayName(QDate(year, month, day)));
     quint32 colour = kWeekdayBack;
     if (isToday) {
@@ -381,6 +385,7 @@ void Form1::ShowMonth(Int16 month, Int16 year)
             Command4[std::size_t(i)]->hide();
         }
     }
+    m_conflicts->follow(month, year);
     const Int16 days = GetDaysInMonth(month, year);
     for (Int16 d = 1; d <= days; ++d) {
         const Int16 n = GetIndex(d, month, year);

@@ -4,6 +4,7 @@
 #include "core/layout/formlayout.h"
 #include "core/notes/notestore.h"
 #include "startup/frontdoor.h"
+#include "windows/conflictwindow.h"
 #include "windows/notecell.h"
 #include "windows/services.h"
 
@@ -20,6 +21,7 @@ class QTimer;
 
 namespace plandeck {
 
+class ConflictMarks;
 class NoteBox;
 class NoteWatch;
 class Form3;
@@ -149,6 +151,13 @@ private:
     // Ctrl+E and Ctrl+Shift+P (form1_exchange.cpp).
     void openExportWindow();
     void openPrintDialog();
+    // Conflict copies (form1_conflicts.cpp): Ctrl+Shift+C or the marker opens
+    // the settling window for the day in that cell, one copy at a time.
+    void createConflictKeys();
+    void openConflictWindow(Int16 index);
+    void openConflictWindow(const QDate& date);
+    void settleConflict(const QDate& date, const QString& copyPath, ConflictWindow::Choice choice);
+    void conflictsChanged();
     void bringToFront();
     // Ctrl+Y, and the window following the cursor (form1_onthisday.cpp).
     void openOnThisDay();
@@ -223,6 +232,9 @@ private:
     // Kept, with its printer, so that the next print starts from the same
     // choices.
     QPrintDialog* m_printDialog = nullptr;
+    // Marks the shown days that have conflict copies; the window settling one.
+    ConflictMarks* m_conflicts = nullptr;
+    std::unique_ptr<ConflictWindow> m_conflictWindow;
 };
 
 } // namespace plandeck

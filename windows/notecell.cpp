@@ -167,7 +167,7 @@ NoteCell::Stored NoteCell::store(Int16 day, Int16 month, Int16 year, const QStri
 {
     // Bytes someone else wrote since the cell loaded the note are kept beside
     // it by the store, never replaced unseen.
-    QByteArray bytes = storedBytes(text);
+    QByteArray bytes = storedBytes(text, loaded);
     StoreResult result = bytes.isEmpty() ? DeleteData(day, month, year, &loaded)
                                          : UpdateData(day, month, year, bytes, &loaded);
     return {std::move(bytes), std::move(result)};

@@ -90,7 +90,7 @@ RecoveryJournal::Adopted RecoveryRecorder::adopt()
     adopted.records.removeIf([this](const RecoveryRecord& record) {
         const QDate& d = record.date;
         const NoteRead note = GetData(Int16(d.day()), Int16(d.month()), Int16(d.year()));
-        const bool saved = note.isReadable() && note.bytes == storedBytes(record.text);
+        const bool saved = note.isReadable() && note.bytes == storedBytes(record.text, record.loaded);
         if (saved) {
             m_journal->remove(d);
         }

@@ -189,6 +189,19 @@ QByteArray storedBytes(QStringView boxText)
     return encode(boxText, true);
 }
 
+QByteArray storedBytes(QStringView boxText, QByteArrayView loadedBytes)
+{
+    if (loadedBytes.isEmpty() || isWindows1252Note(loadedBytes)) {
+        return storedBytes(boxText);
+    }
+    QByteArray bytes = utf8Bytes(boxText, true, 3 * boxText.size() + kByteOrderMarkSize);
+    // A text that starts with U+FEFF got its mark from utf8Bytes already.
+    if (loadedBytes.startsWith(kByteOrderMark) && !boxText.startsWith(kZeroWidthNoBreakSpace)) {
+        bytes.prepend(kByteOrderMark, kByteOrderMarkSize);
+    }
+    return bytes;
+}
+
 bool isTooLargeToEdit(const QByteArray& bytes)
 {
     if (bytes.size() > kLargestEditableNote) {

@@ -41,6 +41,11 @@ QString displayText(QByteArrayView bytes);
 // How a note box's text is stored: each '\n' as CR LF, encoded as noteBytes()
 // does, without first making a copy of the text with CR LF in it.
 QByteArray storedBytes(QStringView boxText);
+// The same for an edited note, keeping the encoding its file was read in: a
+// note loaded as UTF-8 stays UTF-8 (with its byte-order mark, if it had one),
+// so that an editor on another machine still reads it; a Windows-1252 or
+// plain ASCII note, and a new one, follow the rule above.
+QByteArray storedBytes(QStringView boxText, QByteArrayView loadedBytes);
 
 // The Windows-1252 byte of a character, or -1 when the code page has none.
 int windows1252Byte(char32_t codePoint);

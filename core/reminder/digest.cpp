@@ -1,5 +1,6 @@
 #include "core/reminder/digest.h"
 
+#include "core/notes/conflictcopies.h"
 #include "core/notes/notefilename.h"
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <cerrno>
+#include <optional>
 #include <sys/stat.h>
 
 namespace plandeck {
@@ -31,7 +33,8 @@ QString headingOf(const ReminderNote& note, const ReminderNotes& notes)
         return {};
     }
     if (!isAhead(note, notes) && note.year == notes.year - 1) {
-        return kLineBreak + kLineBreak + QCoreApplication::translate("Reminder", "Last year on this day:") + kLineBreak;
+        return kLineBreak + kLineBreak +
+               QCoreApplication::translate("Reminder", "Last year on this day:") + kLineBreak;
     }
     return kLineBreak + kLineBreak + dayHeading(note.day, note.month, note.year) +
            QLatin1Char(':') + kLineBreak;
@@ -58,10 +61,30 @@ QString unsearchableDataFolder()
         .arg(errorText(error));
 }
 
+namespace {
+
+// One line for each conflict copy of the day's note in that year, each
+// after a line break; listed, never read as a note.
+QString copyLines(const QList<ConflictCopy>& copies, int year)
+{
+    QString lines;
+    for (const ConflictCopy& copy : copies) {
+        if (copy.date.year() == year) {
+            lines +=
+                kLineBreak + QCoreApplication::translate("Reminder", "(Beside this note, a %1: %2)")
+                                 .arg(copyKindText(copy.kind), copy.path);
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
 QString reminderNoteText(const NoteRead& note)
 {
     if (!note.isReadable()) {
-        return QCoreApplication::translate("Reminder", "(This note could not be read. %1)").arg(note.error);
+        return QCoreApplication::translate("Reminder", "(This note could not be read. %1)")
+            .arg(note.error);
     }
     if (note.complete) {
         return noteText(note.bytes);
@@ -72,15 +95,28 @@ QString reminderNoteText(const NoteRead& note)
         text.chop(1);
     }
     return text + kLineBreak +
-           QCoreApplication::translate("Reminder",
-                                      "(This note has %1 bytes in all; the rest is not shown here.)")
+           QCoreApplication::translate(
+               "Reminder", "(This note has %1 bytes in all; the rest is not shown here.)")
                .arg(note.fileSize);
 }
 
 ReminderNotes reminderNotes(Int16 day, Int16 month, Int16 year, int daysAhead)
 {
     ReminderNotes found{day, month, year, {}, {}};
-    auto take = [&found](Int16 d, Int16 m, Int16 y) {
+    // Looked up at the first note of a day: a day without notes costs no
+    // folder listing, and the start-up check, which looks for notes alone,
+    // never misses a reminder with something to show.
+    std::optional<QList<ConflictCopy>> todaysCopies;
+    auto copiesBeside = [&](Int16 d, Int16 m, Int16 y) {
+        if (d != day || m != month) {
+            return copyLines(conflictCopiesOnDay(d, m), y);
+        }
+        if (!todaysCopies) {
+            todaysCopies = conflictCopiesOnDay(d, m);
+        }
+        return copyLines(*todaysCopies, y);
+    };
+    auto take = [&found, &copiesBeside](Int16 d, Int16 m, Int16 y) {
         const NoteRead note = readNoteUpTo(d, m, y, kReminderNoteBytes);
         if (!note.isReadable()) {
             if (QString folderError = unsearchableDataFolder(); !folderError.isEmpty()) {
@@ -91,12 +127,20 @@ ReminderNotes reminderNotes(Int16 day, Int16 month, Int16 year, int daysAhead)
         } else if (note.bytes.isEmpty()) {
             return true;
         }
-        found.notes.append({d, m, y, reminderNoteText(note)});
+        found.notes.append({d, m, y, reminderNoteText(note) + copiesBeside(d, m, y)});
         return true;
     };
     for (int k = year; k >= kFirstReminderYear; --k) {
         if (!take(day, month, Int16(k))) {
             return found;
+        }
+        // Beside a note only: the start-up check, which looks for notes
+        // alone, must never miss a reminder with something to show.
+        if (digest.size() > before) {
+            if (!copies) {
+                copies = conflictCopiesOnDay(day, month);
+            }
+            digest += copyLines(*copies, k);
         }
     }
     const QDate today(year, month, day);

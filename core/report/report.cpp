@@ -6,8 +6,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -23,6 +26,19 @@ const QString kTempFolder = QStringLiteral("temp");
 constexpr char kPageStart[] = "<html><head></head><body>";
 constexpr char kPageEnd[] = "</body></html>";
 constexpr int kNameLetters = 32;
+
+// The reports this process wrote: closing deletes them, and leaves another
+// running copy's reports alone until they are a day old.
+struct WrittenReports
+{
+    QMutex mutex;
+    QSet<QString> paths;
+};
+WrittenReports& writtenReports()
+{
+    static WrittenReports written;
+    return written;
+}
 
 // A float from 0 up to but not including 1. Converting a double to float can
 // round 0.99999999 up to 1.0, which would give High + 1, so take 24 bits.
@@ -263,6 +279,9 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
                     QCoreApplication::translate("Report", "Cannot write %1: %2")
                         .arg(path, errorText(error))};
         }
+        WrittenReports& written = writtenReports();
+        const QMutexLocker lock(&written.mutex);
+        written.paths.insert(path);
         return {path, {}};
     }
     return {{},
@@ -270,8 +289,11 @@ ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator)
                 .arg(kTempFolder)};
 }
 
-int cleanUpReports()
+int cleanUpReports(const QDateTime& now)
 {
+    WrittenReports& written = writtenReports();
+    const QMutexLocker lock(&written.mutex);
+    const QDateTime dayAgo = now.addDays(-1);
     // Only names the program makes are deleted, so that a user's own file or
     // anything else in the folder (it may be a link to a shared one) stays.
     const QDir folder(kTempFolder);
@@ -279,7 +301,10 @@ int cleanUpReports()
     const QStringList names = folder.entryList({QStringLiteral("report-*.htm")},
                                                QDir::Files | QDir::System | QDir::Hidden);
     for (const QString& name : names) {
-        if (!isReportFileName(name)) {
+        const QString relative = kTempFolder + QLatin1Char('/') + name;
+        if (!isReportFileName(name) ||
+            (!written.paths.contains(relative) &&
+             QFileInfo(folder.filePath(name)).lastModified() >= dayAgo)) {
             continue;
         }
         const QByteArray path = nativePath(folder.filePath(name));
@@ -288,6 +313,7 @@ int cleanUpReports()
         };
         if (::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
             ::unlink(path.constData()) == 0) {
+            written.paths.remove(relative);
             ++deleted;
         }
     }

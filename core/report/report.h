@@ -3,6 +3,7 @@
 #include "core/calendar/calendar.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 
@@ -57,9 +58,10 @@ struct ReportFile
 // write removes the partial file.
 ReportFile writeReport(const QByteArray& html, QRandomGenerator& generator);
 
-// Deletes every regular file named as reportFileName makes them (report-,
-// 32 capital letters, .htm) in temp/; anything else, and files that cannot
-// be deleted, are left alone. Returns the number deleted.
-int cleanUpReports();
+// Deletes the reports this copy of the program wrote, and any older than a
+// day: regular files named as reportFileName makes them (report-, 32 capital
+// letters, .htm) in temp/. Another running copy's fresh report stays, as do
+// anything else and files that cannot be deleted. Returns the number deleted.
+int cleanUpReports(const QDateTime& now = QDateTime::currentDateTime());
 
 } // namespace plandeck

@@ -1,0 +1,130 @@
+#include "windows/conflictmarks.h"
+
+#include "windows/notebox.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QToolButton>
+
+namespace plandeck {
+
+namespace {
+
+const QString kDataFolder = QStringLiteral("data");
+// Sync tools write a copy in steps; one look once they have settled.
+constexpr int kSettleMilliseconds = 300;
+
+} // namespace
+
+ConflictMarks::ConflictMarks(const std::array<NoteBox*, 36>& boxes, QObject* parent)
+    : QObject(parent), m_boxes(boxes)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, &ConflictMarks::refresh);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!m_settle.isActive()) {
+            m_settle.start();
+        }
+    });
+    for (std::size_t i = 1; i < m_boxes.size(); ++i) {
+        auto* marker = new QToolButton(m_boxes[i]);
+        marker->setObjectName(QStringLiteral("ConflictMarker(%1)").arg(i));
+        marker->setText(QStringLiteral("!"));
+        marker->setToolTip(tr("This day has a conflict copy: click to compare and settle it "
+                              "(Ctrl+Shift+C)"));
+        marker->setAccessibleName(tr("Settle the conflict copy"));
+        // Colours of its own, whatever the theme: black on amber with a
+        // black rim stands out on every cell background.
+        marker->setStyleSheet(QStringLiteral("QToolButton { background: #FFB000; color: black; "
+                                             "border: 1px solid black; font-weight: bold; "
+                                             "padding: 0 3px; }"));
+        marker->setFocusPolicy(Qt::NoFocus);
+        marker->setCursor(Qt::PointingHandCursor);
+        marker->hide();
+        connect(marker, &QToolButton::clicked, this, [this, i] { Q_EMIT markerClicked(int(i)); });
+        m_markers[i] = marker;
+        m_boxes[i]->installEventFilter(this);
+    }
+}
+
+void ConflictMarks::follow(Int16 month, Int16 year)
+{
+    m_month = month;
+    m_year = year;
+    if (m_current) {
+        mark();
+    } else {
+        refresh();
+    }
+}
+
+void ConflictMarks::refresh()
+{
+    m_all = allConflictCopies();
+    watchFolder();
+    mark();
+}
+
+void ConflictMarks::mark()
+{
+    if (m_month == 0) {
+        return;
+    }
+    std::array<QList<ConflictCopy>, 36> found{};
+    for (const ConflictCopy& copy : m_all) {
+        if (copy.date.month() == m_month && copy.date.year() == m_year) {
+            found[std::size_t(GetIndex(Int16(copy.date.day()), m_month, m_year))].append(copy);
+        }
+    }
+    const bool differs = found != m_copies;
+    m_copies = std::move(found);
+    for (std::size_t i = 1; i < m_markers.size(); ++i) {
+        m_markers[i]->setVisible(!m_copies[i].isEmpty());
+        placeMarker(i);
+    }
+    if (differs) {
+        Q_EMIT changed();
+    }
+}
+
+bool ConflictMarks::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (std::size_t i = 1; i < m_boxes.size(); ++i) {
+            if (m_boxes[i] == watched) {
+                placeMarker(i);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The lower left corner, clear of the day number at the top right and of a
+// scroll bar at the right.
+void ConflictMarks::placeMarker(std::size_t index)
+{
+    QToolButton* marker = m_markers[index];
+    const NoteBox* box = m_boxes[index];
+    marker->adjustSize();
+    const int frame = box->frameWidth();
+    marker->move(frame, std::max(frame, box->height() - frame - marker->height()));
+    marker->raise();
+}
+
+// While data/ does not exist the working folder is followed, so that a data/
+// made later is followed from then on.
+void ConflictMarks::watchFolder()
+{
+    const QString wanted = QFileInfo(kDataFolder).isDir() ? kDataFolder : QStringLiteral(".");
+    const QStringList watched = m_watcher.directories();
+    if (watched != QStringList{wanted}) {
+        if (!watched.isEmpty()) {
+            m_watcher.removePaths(watched);
+        }
+        m_watcher.addPath(wanted);
+    }
+    m_current = m_watcher.directories() == QStringList{kDataFolder};
+}
+
+} // namespace plandeck
