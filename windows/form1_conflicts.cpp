@@ -130,8 +130,10 @@ void Form1::settleConflict(const QDate& date, const QString& copyPath,
     disconnect(this, nullptr, settled, nullptr);
     settled->hide();
     settled->deleteLater();
-    // The shown cell takes the settled note in, unless it is being edited.
-    checkShownNotes();
+    // The shown cell takes the settled note in, unless it holds unsaved text.
+    if (date.month() == M && date.year() == y) {
+        m_cells[std::size_t(GetIndex(day, M, y))]->takeInRewrite();
+    }
     m_conflicts->refresh();
     // The next copy of the same day, if any, right after.
     if (!QFileInfo::exists(copyPath) && !conflictCopies(day, month, year).isEmpty()) {

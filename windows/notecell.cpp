@@ -94,6 +94,13 @@ void NoteCell::checkOutside()
     }
 }
 
+void NoteCell::takeInRewrite()
+{
+    if (m_day != 0 && !m_box->isEdited() && !isBusy()) {
+        load();
+    }
+}
+
 // The one rule of what a cell shows: a box with the cursor in it is edited at
 // once and gets the whole note up to the largest a box edits; any other gets
 // at most a preview's worth.

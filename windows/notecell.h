@@ -66,6 +66,9 @@ public:
     // data/ has changed: reloads the note when its file changed and nobody
     // is editing it.
     void checkOutside();
+    // The note was rewritten at the user's word (a settled conflict): shown
+    // at once, even with the cursor in the box, unless it holds unsaved text.
+    void takeInRewrite();
 
     // Typed text that has not reached the file.
     bool isEdited() const;

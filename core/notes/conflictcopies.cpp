@@ -20,7 +20,7 @@ namespace plandeck {
 
 namespace {
 
-const QString kDataFolder = QStringLiteral("data");
+const QString kDataPath = QString::fromLatin1(kDataFolder);
 
 struct NamePattern
 {
@@ -56,7 +56,7 @@ const std::array<NamePattern, 6>& namePatterns()
 QList<ConflictCopy> copiesMatching(QByteArrayView pattern)
 {
     QList<ConflictCopy> copies;
-    const QByteArray folder = nativePath(kDataFolder);
+    const QByteArray folder = nativePath(kDataPath);
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.constData()), ::closedir);
     if (dir == nullptr) {
         return copies;
@@ -100,7 +100,7 @@ std::optional<ConflictCopy> parseCopyName(const QString& fileName)
         if (!date.isValid()) {
             return std::nullopt;
         }
-        return ConflictCopy{date, candidate.kind, kDataFolder + QLatin1Char('/') + fileName};
+        return ConflictCopy{date, candidate.kind, kDataPath + QLatin1Char('/') + fileName};
     }
     return std::nullopt;
 }
@@ -119,14 +119,14 @@ QString keptCopyName(Int16 day, Int16 month, Int16 year, const QDateTime& when, 
 QList<ConflictCopy> conflictCopies(Int16 day, Int16 month, Int16 year)
 {
     // Every kind starts with the note's date, which no other day shares.
-    QByteArray date = nativePath(GetFileName(day, month, year)).mid(kDataFolder.size() + 1);
+    QByteArray date = nativePath(GetFileName(day, month, year)).mid(kDataPath.size() + 1);
     date.chop(4);
     return copiesMatching(date);
 }
 
 QList<ConflictCopy> conflictCopiesOfMonth(Int16 month, Int16 year)
 {
-    QByteArray date = nativePath(GetFileName(1, month, year)).mid(kDataFolder.size() + 1);
+    QByteArray date = nativePath(GetFileName(1, month, year)).mid(kDataPath.size() + 1);
     date.chop(6); // "01.txt"
     return copiesMatching(date);
 }
@@ -135,7 +135,7 @@ QList<ConflictCopy> conflictCopiesOnDay(Int16 day, Int16 month)
 {
     // "????-12-06" from "data/2000-12-06.txt".
     QByteArray date =
-        "????" + nativePath(GetFileName(day, month, 2000)).mid(kDataFolder.size() + 5);
+        "????" + nativePath(GetFileName(day, month, 2000)).mid(kDataPath.size() + 5);
     date.chop(4);
     return copiesMatching(date);
 }

@@ -134,14 +134,6 @@ ReminderNotes reminderNotes(Int16 day, Int16 month, Int16 year, int daysAhead)
         if (!take(day, month, Int16(k))) {
             return found;
         }
-        // Beside a note only: the start-up check, which looks for notes
-        // alone, must never miss a reminder with something to show.
-        if (digest.size() > before) {
-            if (!copies) {
-                copies = conflictCopiesOnDay(day, month);
-            }
-            digest += copyLines(*copies, k);
-        }
     }
     const QDate today(year, month, day);
     for (int k = 1; k <= std::min(daysAhead, kMostDaysAhead) && today.isValid(); ++k) {
