@@ -122,7 +122,7 @@ TEST_F(Outside, AnEditedNoteKeepsTheUserTextAndTheOutsideText)
         row.second(*form);
         EXPECT_EQ(readFile(kNote), QByteArray("before mine"));
         const QStringList kept =
-            QDir(QStringLiteral("data")).entryList({QStringLiteral("2007-12-06.txt.outside-*")});
+            QDir(QStringLiteral("data")).entryList({QStringLiteral("2007-12-06.outside-*.txt")});
         ASSERT_EQ(kept.size(), row.first == Delete ? 0 : 1);
         ASSERT_EQ(warnings.size(), kept.size());
         for (const QString& name : kept) {

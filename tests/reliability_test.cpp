@@ -207,7 +207,7 @@ TEST_F(Reliability, DigestOfAnUnsearchableDataFolderIsOneLine)
 std::pair<QString, QByteArray> keptBeside()
 {
     const QStringList names = WorkFolderTest::entries("data").filter(
-        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}\\z")));
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.outside-\\d{8}-\\d{6}\\.txt\\z")));
     const QString path = names.size() == 1 ? QStringLiteral("data/") + names[0] : QString();
     return {path, path.isEmpty() ? QByteArray() : WorkFolderTest::readFile(path)};
 }
@@ -231,6 +231,34 @@ TEST_F(Reliability, OutsideChangesAreKeptBesideTheNote)
         EXPECT_EQ(readFile(kNote), field[2]);
         EXPECT_EQ(exists(kNote), !field[2].isEmpty());
         EXPECT_EQ(keptBeside(), std::pair(result.keptFile, field[3]));
+    }
+}
+
+// Another program writes the note just as the save swaps it: that text is
+// kept, never lost; alike where the file system cannot swap (EINVAL) and
+// refuses hard links, so that the kept text is a copy, renamed into place.
+TEST_F(Reliability, AWriteLandingDuringTheSwapIsKept)
+{
+    static int s_refused;
+    for (const int refused : {0, EINVAL}) {
+        SCOPED_TRACE(refused);
+        s_refused = refused;
+        startRow("mine");
+        systemCalls().renameat2 = [](int a, const char* from, int b, const char* to, unsigned f) {
+            if (QByteArray(to) == "data/2007-12-05.txt") {
+                writeFile(kNote, "theirs");
+            }
+            errno = s_refused;
+            return s_refused != 0 ? -1 : realSystemCalls().renameat2(a, from, b, to, f);
+        };
+        systemCalls().link = [](const char*, const char*) { return errno = EPERM, -1; };
+        const QByteArray loaded("mine");
+        const StoreResult result = UpdateData(5, 12, 2007, "mine, edited", &loaded);
+        systemCalls() = realSystemCalls();
+        EXPECT_TRUE(result.isOk()) << result.error.toStdString();
+        EXPECT_EQ(readFile(kNote), QByteArray("mine, edited"));
+        EXPECT_EQ(keptBeside(), std::pair(result.keptFile, QByteArray("theirs")));
+        EXPECT_EQ(entries("data").size(), 2) << entries("data").join(' ').toStdString();
     }
 }
 

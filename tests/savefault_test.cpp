@@ -18,17 +18,18 @@ const QString kNote = GetFileName(5, 12, 2007);
 
 TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
 {
-    // A save opens the lock, the saving file, the note (to compare it with
-    // what was loaded; here another program changed it first) and the folder,
-    // in that order; it syncs the saving file, then the folder, which comes
-    // after the new text replaced the note.
+    // A save opens the lock, the saving file, what came out of the note's name
+    // when the saving file was swapped in (to compare it with what was
+    // loaded; in the second renameat2 row another program changed it first,
+    // and it is renamed to a kept name) and the folder, in that order; it
+    // syncs the saving file, then the folder.
     const std::tuple<SystemCallFault::Kind, int, const char*> rows[] = {
         {SystemCallFault::Open, 2, "Cannot create the saving file for"},
         {SystemCallFault::Fchmod, 1, "Cannot set the permissions of"},
         {SystemCallFault::Write, 1, "Cannot write the saving file for"},
         {SystemCallFault::Fsync, 1, "Cannot sync the saving file for"},
-        {SystemCallFault::Link, 1, "Cannot keep the text another program"},
-        {SystemCallFault::Rename, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Renameat2, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Renameat2, 2, "Cannot keep the text another program"},
         {SystemCallFault::Open, 4, "Cannot sync the folder of"},
         {SystemCallFault::Fsync, 2, "Cannot sync the folder of"},
         {SystemCallFault::Unlink, 1, "Cannot delete"}, // the note emptied
@@ -43,7 +44,7 @@ TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Delete);
         }
-        const QByteArray before = kind == SystemCallFault::Link ? "theirs" : "old";
+        const QByteArray before = nth == 2 && kind == SystemCallFault::Renameat2 ? "theirs" : "old";
         writeFile(kNote, before);
         {
             const SystemCallFault fault(kind, nth, ENOSPC);
@@ -81,11 +82,11 @@ TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
     typeInto(*form, 5, QStringLiteral(" new"));
     writeFile(kNote, "theirs");
     {
-        const SystemCallFault fault(SystemCallFault::Link, 1, EEXIST);
+        const SystemCallFault fault(SystemCallFault::Renameat2, 2, EEXIST);
         EXPECT_TRUE(form->saveNotes());
     }
     const QStringList kept = entries("data").filter(
-        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}-2\\z")));
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.outside-\\d{8}-\\d{6}-2\\.txt\\z")));
     ASSERT_EQ(kept.size(), 1) << entries("data").join(' ').toStdString();
     EXPECT_EQ(readFile(QStringLiteral("data/") + kept[0]), QByteArray("theirs"));
 }
