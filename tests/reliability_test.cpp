@@ -79,21 +79,46 @@ TEST_F(NoteStore, SavingWritesExactlyTheNewBytes)
     }
 }
 
-TEST_F(NoteStore, ALinkKeepsPointingAtItsTargetAndTheModeIsKept)
+// A link to a file named like a note is read and saved through, keeps
+// pointing at it and the file keeps its mode; a link to any other file is
+// unreadable and never written or deleted; a loop is no note.
+TEST_F(NoteStore, ALinkIsFollowedOnlyToAFileNamedLikeANote)
 {
-    writeFile("synced/target.txt", "old");
-    ASSERT_EQ(::chmod("synced/target.txt", 0664) | ::mkdir("data", 0700) |
-                  ::symlink("../synced/target.txt", "data/2007-12-05.txt"),
-              0);
-    // The umask would take group write from a file made afresh.
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(UpdateData(5, 12, 2007, "new").isOk());
-    ::umask(mask);
-    EXPECT_TRUE(QFileInfo(kNote).isSymLink());
-    EXPECT_EQ(readFile("synced/target.txt"), QByteArray("new"));
-    EXPECT_EQ(QFileInfo(QStringLiteral("synced/target.txt")).permissions(),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                  QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
+    const char* const notANote = "links to a file that is not a note";
+    // The link's target | what reading gives (the note or the reason it is
+    // unreadable) | the reason a save fails (nullptr: saved through).
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"../synced/2007-12-24.txt", "old", nullptr},
+        {"../synced/passwd", notANote, notANote},
+        {"2007-12-05.txt", "", "Cannot follow the link"},
+    };
+    for (const auto& [target, read, saveFails] : rows) {
+        SCOPED_TRACE(target);
+        QDir(QStringLiteral("data")).removeRecursively();
+        writeFile("synced/2007-12-24.txt", "old");
+        writeFile("synced/passwd", "old");
+        ASSERT_EQ(::chmod("synced/2007-12-24.txt", 0664) | ::mkdir("data", 0700) |
+                      ::symlink(target, "data/2007-12-05.txt"),
+                  0);
+        const NoteRead note = GetData(5, 12, 2007);
+        EXPECT_TRUE(note.isReadable() ? note.bytes == read : note.error.contains(read));
+        // The umask would take group write from a file made afresh.
+        const mode_t mask = ::umask(022);
+        const StoreResult saved = UpdateData(5, 12, 2007, "new");
+        ::umask(mask);
+        EXPECT_EQ(readFile("synced/passwd"), QByteArray("old"));
+        if (saveFails != nullptr) {
+            EXPECT_TRUE(saved.error.contains(saveFails)) << saved.error.toStdString();
+            EXPECT_EQ(DeleteData(5, 12, 2007).isOk(), note.isReadable());
+        } else {
+            EXPECT_TRUE(saved.isOk()) << saved.error.toStdString();
+            EXPECT_EQ(readFile("synced/2007-12-24.txt"), QByteArray("new"));
+            EXPECT_EQ(QFileInfo(QStringLiteral("synced/2007-12-24.txt")).permissions(),
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                          QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
+        }
+        EXPECT_TRUE(QFileInfo(kNote).isSymLink());
+    }
 }
 
 // Whatever lies at the paths a save uses, nothing outside the note changes; a

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <limits>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -74,6 +75,14 @@ SaveTarget resolveSaveTarget(const QString& noteFile)
         if (systemCalls().stat(resolved, &st) != 0) {
             target.error =
                 failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot look up"), noteFile, errno);
+            return target;
+        }
+        // Only a link to a file named like a note is written through.
+        const std::string_view name(resolved);
+        if (S_ISREG(st.st_mode) && !noteFileDate(name.substr(name.rfind('/') + 1))) {
+            target.error =
+                QCoreApplication::translate("NoteStore", "%1 links to a file that is not a note")
+                    .arg(noteFile);
             return target;
         }
     }
