@@ -80,6 +80,38 @@ TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
     }
 }
 
+// The watch follows names: a data link re-pointed to another folder, and a
+// note with a second hard link after a save; where the system refuses to
+// watch, changes show by a check every two seconds, said once.
+TEST_F(Outside, TheWatchFollowsNamesOrChecksEveryTwoSeconds)
+{
+    for (const bool watching : {true, false}) {
+        SCOPED_TRACE(watching);
+        if (!watching) {
+            qputenv("PLANDECK_TEST_NO_WATCH", "1");
+        }
+        warnings.clear();
+        QDir(QStringLiteral("data")).removeRecursively();
+        QFile::remove(QStringLiteral("data"));
+        writeFile("one/2007-12-06.txt", "one");
+        writeFile("two/2007-12-06.txt", "two");
+        ASSERT_EQ(::symlink("one", "data"), 0);
+        const auto form = openForm();
+        NoteBox* box = boxOf(*form, 6);
+        ASSERT_EQ(::symlink("two", "data.new") | ::rename("data.new", "data"), 0);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return box->noteText() == "two"; }, watching ? 1000 : 2500));
+        ASSERT_EQ(::link(qPrintable(kNote), "two/second-link.txt"), 0);
+        typeInto(*form, 6, QStringLiteral(" mine"));
+        click(boxOf(*form, 7));
+        writeFile(kNote, "theirs");
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return box->noteText() == "theirs"; }, watching ? 1000 : 2500));
+        EXPECT_EQ(warnings.filter(QStringLiteral("two seconds")).size(), watching ? 0 : 1);
+    }
+    qunsetenv("PLANDECK_TEST_NO_WATCH");
+}
+
 // A box with the cursor in it is not reloaded under the reader, even
 // unedited; it catches up when left.
 TEST_F(Outside, ABoxWithTheCursorCatchesUpWhenLeft)
