@@ -72,7 +72,7 @@ TEST_F(OddFiles, NothingInTheDataFolderBlocksCrashesOrIsChanged)
             EXPECT_EQ(digest.contains(QStringLiteral("could not be read")), day >= 8) << day;
         }
         click(*form, QStringLiteral("Command3"));
-        ASSERT_EQ(warnings.size(), 1);
+        ASSERT_EQ(warnings.size(), 1) << warnings.join("|").toStdString();
         EXPECT_TRUE(warnings.first().contains(QStringLiteral("2007-12-08")));
         EXPECT_FALSE(exists("temp"));
         click(*form, QStringLiteral("Command1"));

@@ -3,7 +3,9 @@
 #include "core/notes/notefilename.h"
 
 #include <QFileInfo>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace plandeck {
 
@@ -90,8 +92,14 @@ void NoteWatch::follow(const QStringList& noteFiles)
             m_watched.insert(path, now.value(path));
         }
     }
-    // A name gone meanwhile needs no watch; any other refusal is the system's.
-    failed.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    // A name gone meanwhile needs no watch, and a file this user may not
+    // read gets none (its cell says it is unreadable); any other refusal is
+    // the system's.
+    failed.removeIf([](const QString& path) {
+        const int fd =
+            ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        return fd < 0 || ::close(fd) != 0;
+    });
     if (failed.isEmpty()) {
         m_poll.stop();
     } else if (!m_poll.isActive()) {
