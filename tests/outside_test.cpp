@@ -94,6 +94,38 @@ TEST_F(Outside, AnUntouchedNoteShowsTheChangeAndKeepsItsPlace)
     EXPECT_EQ(boxOf(*form, 6)->noteText(), QStringLiteral("after"));
 }
 
+// The watch follows names: a data link re-pointed to another folder, and a
+// note with a second hard link after a save; where the system refuses to
+// watch, changes show by a check every two seconds, said once.
+TEST_F(Outside, TheWatchFollowsNamesOrChecksEveryTwoSeconds)
+{
+    for (const bool watching : {true, false}) {
+        SCOPED_TRACE(watching);
+        if (!watching) {
+            qputenv("PLANDECK_TEST_NO_WATCH", "1");
+        }
+        warnings.clear();
+        QDir(QStringLiteral("data")).removeRecursively();
+        QFile::remove(QStringLiteral("data"));
+        writeFile("one/2007-12-06.txt", "one");
+        writeFile("two/2007-12-06.txt", "two");
+        ASSERT_EQ(::symlink("one", "data"), 0);
+        const auto form = openForm();
+        NoteBox* box = boxOf(*form, 6);
+        ASSERT_EQ(::symlink("two", "data.new") | ::rename("data.new", "data"), 0);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return box->noteText() == "two"; }, watching ? 1000 : 2500));
+        ASSERT_EQ(::link(qPrintable(kNote), "two/second-link.txt"), 0);
+        typeInto(*form, 6, QStringLiteral(" mine"));
+        click(boxOf(*form, 7));
+        writeFile(kNote, "theirs");
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return box->noteText() == "theirs"; }, watching ? 1000 : 2500));
+        EXPECT_EQ(warnings.filter(QStringLiteral("two seconds")).size(), watching ? 0 : 1);
+    }
+    qunsetenv("PLANDECK_TEST_NO_WATCH");
+}
+
 // A box being edited is never reloaded; every save keeps the outside text in
 // a file beside the note and says so, or writes the note again when it was
 // deleted outside.
@@ -122,7 +154,7 @@ TEST_F(Outside, AnEditedNoteKeepsTheUserTextAndTheOutsideText)
         row.second(*form);
         EXPECT_EQ(readFile(kNote), QByteArray("before mine"));
         const QStringList kept =
-            QDir(QStringLiteral("data")).entryList({QStringLiteral("2007-12-06.txt.outside-*")});
+            QDir(QStringLiteral("data")).entryList({QStringLiteral("2007-12-06.outside-*.txt")});
         ASSERT_EQ(kept.size(), row.first == Delete ? 0 : 1);
         ASSERT_EQ(warnings.size(), kept.size());
         for (const QString& name : kept) {
@@ -208,8 +240,8 @@ QStringList snapshot(const QString& folder)
 }
 
 // Odd entries with a note's name are shown for what they are and come out
-// unchanged: a note that cannot be read (no permission; an I/O error, as
-// reading /proc/self/mem at offset 0 gives) is shown as such, read-only, is
+// unchanged: a note that cannot be read (no permission; a link to a file not
+// named like a note, such as /proc/self/mem) is shown as such, read-only, is
 // listed as unreadable by the reminder and stops the report.
 TEST_F(Outside, NothingInTheDataFolderBlocksCrashesOrIsChanged)
 {
@@ -239,7 +271,8 @@ TEST_F(Outside, NothingInTheDataFolderBlocksCrashesOrIsChanged)
             QTest::keyClick(boxOf(*form, day), Qt::Key_Backspace);
         }
         EXPECT_TRUE(boxOf(*form, 8)->toPlainText().contains(QStringLiteral("Permission denied")));
-        EXPECT_TRUE(boxOf(*form, 9)->toPlainText().contains(QStringLiteral("Input/output error")));
+        EXPECT_TRUE(boxOf(*form, 9)->toPlainText().contains(
+            QStringLiteral("links to a file that is not a note")));
         for (int day = 1; day <= 9; ++day) {
             click(boxOf(*form, day));
             tick(*form);
@@ -270,17 +303,18 @@ const QString kNote5 = GetFileName(5, 12, 2007);
 // after the remedy works.
 TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
 {
-    // A save opens the lock, the saving file, the note (to compare it with
-    // what was loaded; here another program changed it first) and the folder,
-    // in that order; it syncs the saving file, then the folder, which comes
-    // after the new text replaced the note.
+    // A save opens the lock, the saving file, what came out of the note's name
+    // when the saving file was swapped in (to compare it with what was
+    // loaded; in the second renameat2 row another program changed it first,
+    // and it is renamed to a kept name) and the folder, in that order; it
+    // syncs the saving file, then the folder.
     const std::tuple<SystemCallFault::Kind, int, const char*> rows[] = {
         {SystemCallFault::Open, 2, "Cannot create the saving file for"},
         {SystemCallFault::Fchmod, 1, "Cannot set the permissions of"},
         {SystemCallFault::Write, 1, "Cannot write the saving file for"},
         {SystemCallFault::Fsync, 1, "Cannot sync the saving file for"},
-        {SystemCallFault::Link, 1, "Cannot keep the text another program"},
-        {SystemCallFault::Rename, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Renameat2, 1, "Cannot rename the saving file over"},
+        {SystemCallFault::Renameat2, 2, "Cannot keep the text another program"},
         {SystemCallFault::Open, 4, "Cannot sync the folder of"},
         {SystemCallFault::Fsync, 2, "Cannot sync the folder of"},
         {SystemCallFault::Unlink, 1, "Cannot delete"}, // the note emptied
@@ -295,7 +329,7 @@ TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
             box->selectAll();
             QTest::keyClick(box, Qt::Key_Delete);
         }
-        const QByteArray before = kind == SystemCallFault::Link ? "theirs" : "old";
+        const QByteArray before = nth == 2 && kind == SystemCallFault::Renameat2 ? "theirs" : "old";
         writeFile(kNote5, before);
         {
             const SystemCallFault fault(kind, nth, ENOSPC);
@@ -333,11 +367,11 @@ TEST_F(SaveFault, NothingTypedIsLostWhenAStepFails)
     typeInto(*form, 5, QStringLiteral(" new"));
     writeFile(kNote5, "theirs");
     {
-        const SystemCallFault fault(SystemCallFault::Link, 1, EEXIST);
+        const SystemCallFault fault(SystemCallFault::Renameat2, 2, EEXIST);
         EXPECT_TRUE(form->saveNotes());
     }
     const QStringList kept = entries("data").filter(
-        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}-2\\z")));
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.outside-\\d{8}-\\d{6}-2\\.txt\\z")));
     ASSERT_EQ(kept.size(), 1) << entries("data").join(' ').toStdString();
     EXPECT_EQ(readFile(QStringLiteral("data/") + kept[0]), QByteArray("theirs"));
 }

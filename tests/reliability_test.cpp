@@ -66,21 +66,46 @@ TEST_F(NoteStore, SavingWritesExactlyTheNewBytes)
     EXPECT_EQ(entries("data"), QStringList{"2007-12-05.txt"});
 }
 
-TEST_F(NoteStore, ALinkKeepsPointingAtItsTargetAndTheModeIsKept)
+// A link to a file named like a note is read and saved through, keeps
+// pointing at it and the file keeps its mode; a link to any other file is
+// unreadable and never written or deleted; a loop is no note.
+TEST_F(NoteStore, ALinkIsFollowedOnlyToAFileNamedLikeANote)
 {
-    writeFile("synced/target.txt", "old");
-    ASSERT_EQ(::chmod("synced/target.txt", 0664) | ::mkdir("data", 0700) |
-                  ::symlink("../synced/target.txt", "data/2007-12-05.txt"),
-              0);
-    // The umask would take group write from a file made afresh.
-    const mode_t mask = ::umask(022);
-    ASSERT_TRUE(UpdateData(5, 12, 2007, "new").isOk());
-    ::umask(mask);
-    EXPECT_TRUE(QFileInfo(kNote).isSymLink());
-    EXPECT_EQ(readFile("synced/target.txt"), QByteArray("new"));
-    EXPECT_EQ(QFileInfo(QStringLiteral("synced/target.txt")).permissions(),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                  QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
+    const char* const notANote = "links to a file that is not a note";
+    // The link's target | what reading gives (the note or the reason it is
+    // unreadable) | the reason a save fails (nullptr: saved through).
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"../synced/2007-12-24.txt", "old", nullptr},
+        {"../synced/passwd", notANote, notANote},
+        {"2007-12-05.txt", "", "Cannot follow the link"},
+    };
+    for (const auto& [target, read, saveFails] : rows) {
+        SCOPED_TRACE(target);
+        QDir(QStringLiteral("data")).removeRecursively();
+        writeFile("synced/2007-12-24.txt", "old");
+        writeFile("synced/passwd", "old");
+        ASSERT_EQ(::chmod("synced/2007-12-24.txt", 0664) | ::mkdir("data", 0700) |
+                      ::symlink(target, "data/2007-12-05.txt"),
+                  0);
+        const NoteRead note = GetData(5, 12, 2007);
+        EXPECT_TRUE(note.isReadable() ? note.bytes == read : note.error.contains(read));
+        // The umask would take group write from a file made afresh.
+        const mode_t mask = ::umask(022);
+        const StoreResult saved = UpdateData(5, 12, 2007, "new");
+        ::umask(mask);
+        EXPECT_EQ(readFile("synced/passwd"), QByteArray("old"));
+        if (saveFails != nullptr) {
+            EXPECT_TRUE(saved.error.contains(saveFails)) << saved.error.toStdString();
+            EXPECT_EQ(DeleteData(5, 12, 2007).isOk(), note.isReadable());
+        } else {
+            EXPECT_TRUE(saved.isOk()) << saved.error.toStdString();
+            EXPECT_EQ(readFile("synced/2007-12-24.txt"), QByteArray("new"));
+            EXPECT_EQ(QFileInfo(QStringLiteral("synced/2007-12-24.txt")).permissions(),
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                          QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther);
+        }
+        EXPECT_TRUE(QFileInfo(kNote).isSymLink());
+    }
 }
 
 // Whatever lies at the paths a save uses, nothing outside the note changes; a
@@ -194,7 +219,7 @@ TEST_F(Reliability, DigestOfAnUnsearchableDataFolderIsOneLine)
 std::pair<QString, QByteArray> keptBeside()
 {
     const QStringList names = WorkFolderTest::entries("data").filter(
-        QRegularExpression(QStringLiteral("\\A2007-12-05\\.txt\\.outside-\\d{8}T\\d{6}\\z")));
+        QRegularExpression(QStringLiteral("\\A2007-12-05\\.outside-\\d{8}-\\d{6}\\.txt\\z")));
     const QString path = names.size() == 1 ? QStringLiteral("data/") + names[0] : QString();
     return {path, path.isEmpty() ? QByteArray() : WorkFolderTest::readFile(path)};
 }
@@ -220,6 +245,34 @@ TEST_F(Reliability, OutsideChangesAreKeptBesideTheNote)
         EXPECT_EQ(keptBeside(), std::pair(result.keptFile, field[3]));
         EXPECT_EQ(entries("data").size(), int(!field[2].isEmpty()) + int(!field[3].isEmpty()))
             << entries("data").join(' ').toStdString();
+    }
+}
+
+// Another program writes the note just as the save swaps it: that text is
+// kept, never lost; alike where the file system cannot swap (EINVAL) and
+// refuses hard links, so that the kept text is a copy, renamed into place.
+TEST_F(Reliability, AWriteLandingDuringTheSwapIsKept)
+{
+    static int s_refused;
+    for (const int refused : {0, EINVAL}) {
+        SCOPED_TRACE(refused);
+        s_refused = refused;
+        startRow("mine");
+        systemCalls().renameat2 = [](int a, const char* from, int b, const char* to, unsigned f) {
+            if (QByteArray(to) == "data/2007-12-05.txt") {
+                writeFile(kNote, "theirs");
+            }
+            errno = s_refused;
+            return s_refused != 0 ? -1 : realSystemCalls().renameat2(a, from, b, to, f);
+        };
+        systemCalls().link = [](const char*, const char*) { return errno = EPERM, -1; };
+        const QByteArray loaded("mine");
+        const StoreResult result = UpdateData(5, 12, 2007, "mine, edited", &loaded);
+        systemCalls() = realSystemCalls();
+        EXPECT_TRUE(result.isOk()) << result.error.toStdString();
+        EXPECT_EQ(readFile(kNote), QByteArray("mine, edited"));
+        EXPECT_EQ(keptBeside(), std::pair(result.keptFile, QByteArray("theirs")));
+        EXPECT_EQ(entries("data").size(), 2) << entries("data").join(' ').toStdString();
     }
 }
 

@@ -80,12 +80,12 @@ TEST(Folding, MatchPositionCountsInTheShownText)
 TEST_F(Search, OddEntriesAreSkippedAndUnreadableNotesListed)
 {
     for (const char* name :
-         {"data/2004-01-08.txt", "elsewhere.txt", "data/2004-01-07.txt",
+         {"data/2004-01-08.txt", "elsewhere/2004-02-01.txt", "data/2004-01-07.txt",
           "data/.2004-01-11.txt.saving", "data/2004-01-12.txt.outside-1", "data/2004-1-13.txt",
           "data/02004-01-14.txt", "data/2004-02-30.txt", "data/0-01-01.txt", "data/notes.txt"}) {
         writeFile(QLatin1String(name), "x");
     }
-    ASSERT_EQ(::symlink("../elsewhere.txt", "data/2004-01-05.txt") |
+    ASSERT_EQ(::symlink("../elsewhere/2004-02-01.txt", "data/2004-01-05.txt") |
                   ::symlink("../nowhere.txt", "data/2004-01-06.txt") |
                   ::chmod("data/2004-01-07.txt", 0) | ::mkdir("data/2004-01-09.txt", 0700) |
                   ::mkfifo("data/2004-01-10.txt", 0600),

@@ -11,7 +11,7 @@
 class SystemCallFault
 {
 public:
-    enum Kind { Open, Write, Fsync, Fchmod, Rename, Link, Unlink };
+    enum Kind { Open, Write, Fsync, Fchmod, Rename, Renameat2, Link, Unlink };
 
     SystemCallFault(Kind kind, int nth, int error)
     {
@@ -28,6 +28,9 @@ public:
         calls.fchmod = [](int fd, mode_t m) { return fails(Fchmod) ? -1 : ::fchmod(fd, m); };
         calls.rename = [](const char* a, const char* b) {
             return fails(Rename) ? -1 : ::rename(a, b);
+        };
+        calls.renameat2 = [](int a, const char* from, int b, const char* to, unsigned flags) {
+            return fails(Renameat2) ? -1 : realSystemCalls().renameat2(a, from, b, to, flags);
         };
         calls.link = [](const char* a, const char* b) { return fails(Link) ? -1 : ::link(a, b); };
         calls.unlink = [](const char* path) { return fails(Unlink) ? -1 : ::unlink(path); };

@@ -24,8 +24,11 @@ void Form1::connectCell(NoteCell* cell)
 {
     connect(cell, &NoteCell::saveFailed, this,
             [this, cell](const QString& error) { saveFailed(cell, error); });
-    connect(cell, &NoteCell::saved, this,
-            [this, cell](const QString& keptFile) { takeInSave(cell, keptFile); });
+    connect(cell, &NoteCell::saved, this, [this, cell](const QString& keptFile) {
+        takeInSave(cell, keptFile);
+        // The save put a new file under the note's name.
+        followShownNotes();
+    });
     connect(cell, &NoteCell::busyChanged, this, [this](bool busy) {
         if (!busy && m_whenIdle && !whenIdle(m_whenIdle)) {
             std::exchange(m_whenIdle, nullptr)();

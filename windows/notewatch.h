@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <utility>
 
 // Tells when data/ or a shown note's file may have changed: another program
 // (a sync tool, an editor, a second copy of Plandeck) may change, create or
@@ -20,18 +22,29 @@ class NoteWatch : public QObject
 public:
     explicit NoteWatch(QObject* parent);
 
-    // Follows data/ (the working folder while there is none, so that a data/
-    // made later is followed from then on) and these note files.
+    // Follows the working folder, data/ and these note files by name: a name
+    // that now leads to another file or folder than before (a note replaced
+    // by a save, data/ re-pointed or renamed into place) is followed afresh.
     void follow(const QStringList& noteFiles);
+    // Whether the changes are looked for every two seconds, because the
+    // system would not watch every path.
+    bool isPolling() const { return m_poll.isActive(); }
 
 Q_SIGNALS:
     // Something changed; several notifications of one change (a write in
     // chunks, a save through a temporary file) give one signal.
     void changed();
+    // The system refused to watch a path (the inotify watch limit used up);
+    // given once, when polling starts for the first time.
+    void cannotWatch();
 
 private:
+    using Identity = std::pair<qint64, qint64>; // device, inode
     QFileSystemWatcher m_watcher;
+    QHash<QString, Identity> m_watched;
     QTimer m_settle;
+    QTimer m_poll;
+    bool m_saidCannotWatch = false;
 };
 
 } // namespace plandeck

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 
 namespace plandeck {
@@ -25,16 +27,39 @@ QString failure(const char* what, const QString& path, int errorNumber)
 
 } // namespace
 
+bool linksToANote(const QByteArray& link)
+{
+    char resolved[PATH_MAX];
+    if (::realpath(link.constData(), resolved) == nullptr) {
+        return false;
+    }
+    const std::string_view name(resolved);
+    return noteFileDate(name.substr(name.rfind('/') + 1)).has_value();
+}
+
 NoteLookup lookUpNote(const QString& path)
 {
+    const QByteArray native = nativePath(path);
     struct stat st
     {
     };
-    const int result = systemCalls().stat(nativePath(path).constData(), &st);
+    int result = systemCalls().lstat(native.constData(), &st);
+    const bool linked = result == 0 && S_ISLNK(st.st_mode);
+    if (linked) {
+        result = systemCalls().stat(native.constData(), &st);
+    }
     const int error = result != 0 ? errno : 0;
     NoteLookup found{noteFileKind(result, error, st.st_mode), {}, {}};
     if (found.kind == NoteFileKind::Note) {
         found.stamp = stampOf(st);
+        // A link is followed only to a file named like a note: a synced
+        // folder may carry links made on another machine, pointing anywhere.
+        if (linked && !linksToANote(native)) {
+            found.kind = NoteFileKind::Unreadable;
+            found.error =
+                QCoreApplication::translate("NoteFile", "%1 links to a file that is not a note")
+                    .arg(path);
+        }
     } else if (found.kind == NoteFileKind::Unreadable) {
         found.error = failure(QT_TRANSLATE_NOOP("NoteFile", "Cannot look up"), path, error);
     }
@@ -45,7 +70,7 @@ NoteRead readNoteFile(const QString& path, qint64 byteLimit)
 {
     const NoteLookup found = lookUpNote(path);
     if (found.kind == NoteFileKind::Unreadable) {
-        return {{}, found.error};
+        return {{}, found.error, 0, true, found.stamp};
     }
     if (!found.isNote()) {
         return {};

@@ -8,7 +8,7 @@
 // One note file as every reader sees it: looked up without opening it, and
 // read up to a bound, so that no note of any size costs more than the reader
 // asked for. A folder, FIFO, socket or broken link with a note's name is no
-// note and is never opened.
+// note and is never opened; nor is a link to a file not named like a note.
 
 namespace plandeck {
 
@@ -55,7 +55,13 @@ struct NoteRead
     bool isReadable() const { return error.isEmpty(); }
 };
 
-// Looks the note file up without opening it (stat only).
+// Whether the link at this path leads to a file named like a note
+// (2007-12-05.txt), wherever it lies; only such a link is followed.
+bool linksToANote(const QByteArray& link);
+
+// Looks the note file up without opening it (stat only). A link that leads
+// to a regular file of another name is Unreadable: it is never read, written
+// or deleted.
 NoteLookup lookUpNote(const QString& path);
 
 // Reads at most byteLimit bytes from the start of the note file at path; a

@@ -39,8 +39,9 @@ struct NoteFileDate
 
 // The date of a name noteFileName gives, with or without the folder
 // ("2007-12-05.txt"); nothing for any other name, so that a kept or hidden
-// file ("2007-12-05.txt.outside-…", ".2007-12-05.txt.saving") is never a
-// note. Years fit 16 bits, without leading zeros or plus sign.
+// file ("2007-12-05.outside-….txt", the older "2007-12-05.txt.outside-…",
+// ".2007-12-05.txt.saving") is never a note. Years fit 16 bits, without
+// leading zeros or plus sign.
 inline std::optional<NoteFileDate> noteFileDate(std::string_view name)
 {
     constexpr std::string_view kFolder = "data/";

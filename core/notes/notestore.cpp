@@ -10,9 +10,11 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <limits>
+#include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -73,6 +75,14 @@ SaveTarget resolveSaveTarget(const QString& noteFile)
         if (systemCalls().stat(resolved, &st) != 0) {
             target.error =
                 failure(QT_TRANSLATE_NOOP("NoteStore", "Cannot look up"), noteFile, errno);
+            return target;
+        }
+        // Only a link to a file named like a note is written through.
+        const std::string_view name(resolved);
+        if (S_ISREG(st.st_mode) && !noteFileDate(name.substr(name.rfind('/') + 1))) {
+            target.error =
+                QCoreApplication::translate("NoteStore", "%1 links to a file that is not a note")
+                    .arg(noteFile);
             return target;
         }
     }
@@ -241,11 +251,118 @@ int createSavingFile(const QByteArray& path, mode_t mode, UniqueFd& fd)
     return EEXIST;
 }
 
-// Before the note at notePath is replaced or deleted: when it holds bytes
-// that are neither what the caller expected nor the replacement, someone else
-// wrote them, and they are kept under a name of their own (see UpdateData).
-// A hard link keeps them without a copy; a file system without links gets a
-// synced copy. Returns 0 or the errno; kept names the file.
+// "2007-12-05.outside-20071205-101530.txt" for the note 2007-12-05.txt, with
+// "-2", "-3" … before ".txt" when taken: the extension stays last, so that
+// the kept text opens like any note.
+QByteArray keptName(const QByteArray& notePath, const QByteArray& stamp, int n)
+{
+    return notePath.chopped(4) + ".outside-" + stamp +
+           (n > 1 ? "-" + QByteArray::number(n) : QByteArray()) + ".txt";
+}
+
+// Renames, refusing a name that is taken (EEXIST). Where the file system
+// cannot refuse in one step, the look and the rename are two; the note's lock
+// keeps other copies of the program away meanwhile.
+int renameNoReplace(const QByteArray& from, const QByteArray& to)
+{
+    if (systemCalls().renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(),
+                                RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL) {
+        return errno;
+    }
+    struct stat st
+    {
+    };
+    if (systemCalls().lstat(to.constData(), &st) == 0) {
+        return EEXIST;
+    }
+    if (errno != ENOENT) {
+        return errno;
+    }
+    return systemCalls().rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+}
+
+// Gives the complete file at from the first free kept name of the note (see
+// UpdateData). Returns 0 or the errno; kept names the file.
+int moveToKeptName(const QByteArray& from, const QByteArray& notePath, QString& kept)
+{
+    const QByteArray stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toLatin1();
+    for (int n = 1; n <= 100; ++n) {
+        const QByteArray name = keptName(notePath, stamp, n);
+        const int error = renameNoReplace(from, name);
+        if (error == 0) {
+            kept = QFile::decodeName(name);
+        }
+        if (error != EEXIST) {
+            return error;
+        }
+    }
+    return EEXIST;
+}
+
+// Whether the regular file fd holds text someone else wrote: bytes that are
+// neither what the caller expected nor the replacement.
+int holdsOutsideText(int fd, const QByteArray& expected, const QByteArray& replacement,
+                     bool& outside)
+{
+    outside = false;
+    struct stat st
+    {
+    };
+    if (systemCalls().fstat(fd, &st) != 0) {
+        return errno;
+    }
+    if (st.st_size == 0) {
+        return 0;
+    }
+    for (const QByteArray* known : {&expected, &replacement}) {
+        bool same = false;
+        if (const int error = holdsExactly(fd, *known, same); error != 0 || same) {
+            return error;
+        }
+    }
+    outside = true;
+    return 0;
+}
+
+// What came out of the note's name lies at outPath: it is kept when someone
+// else wrote it, and anything but a regular file is kept alike. Returns 0 or
+// the errno; kept names the kept file and stays empty when outPath is for the
+// caller to remove.
+int keepWhatCameOut(const QByteArray& outPath, const QByteArray& notePath,
+                    const QByteArray& expected, const QByteArray& replacement, QString& kept)
+{
+    UniqueFd out(systemCalls().open(outPath.constData(),
+                                    O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0));
+    if (!out.isValid() && errno != ELOOP && errno != ENXIO) {
+        return errno;
+    }
+    struct stat st
+    {
+    };
+    bool outside = true;
+    if (out.isValid()) {
+        if (systemCalls().fstat(out.get(), &st) != 0) {
+            return errno;
+        }
+        if (S_ISREG(st.st_mode)) {
+            if (const int error = holdsOutsideText(out.get(), expected, replacement, outside);
+                error != 0) {
+                return error;
+            }
+        }
+    }
+    return outside ? moveToKeptName(outPath, notePath, kept) : 0;
+}
+
+// Where the note cannot be swapped in one step: before the note at notePath
+// is replaced or deleted, its outside text is kept. A hard link keeps it
+// without a copy; a file system without links gets a synced copy, written
+// under a hidden name and then renamed, so that a crash never leaves a
+// partial copy under a kept name. Returns 0 or the errno; kept names the file.
 int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
                     const QByteArray& replacement, QString& kept)
 {
@@ -260,20 +377,18 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
     if (systemCalls().fstat(current.get(), &st) != 0) {
         return errno;
     }
-    if (!S_ISREG(st.st_mode) || st.st_size == 0) {
+    bool outside = false;
+    if (!S_ISREG(st.st_mode)) {
         return 0;
     }
-    for (const QByteArray* known : {&expected, &replacement}) {
-        bool same = false;
-        if (const int error = holdsExactly(current.get(), *known, same); error != 0 || same) {
-            return error;
-        }
+    if (const int error = holdsOutsideText(current.get(), expected, replacement, outside);
+        error != 0 || !outside) {
+        return error;
     }
     const QByteArray stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd'T'HHmmss")).toLatin1();
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toLatin1();
     for (int n = 1; n <= 100; ++n) {
-        const QByteArray name =
-            notePath + ".outside-" + stamp + (n > 1 ? "-" + QByteArray::number(n) : QByteArray());
+        const QByteArray name = keptName(notePath, stamp, n);
         if (systemCalls().link(notePath.constData(), name.constData()) == 0) {
             kept = QFile::decodeName(name);
             return 0;
@@ -286,30 +401,49 @@ int keepOutsideText(const QByteArray& notePath, const QByteArray& expected,
         if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != EXDEV) {
             return errno;
         }
-        UniqueFd copy(systemCalls().open(
-            name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
-            st.st_mode & 0777));
-        if (!copy.isValid()) {
-            if (errno == EEXIST) {
-                continue;
-            }
+        break;
+    }
+    const QByteArray copying = hiddenBeside(notePath, ".keeping");
+    UniqueFd copy;
+    int error = createSavingFile(copying, st.st_mode & 0777, copy);
+    if (error != 0) {
+        return error;
+    }
+    error = copyContents(current.get(), copy.get());
+    if (error == 0 && systemCalls().fsync(copy.get()) != 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        error = copy.close();
+    }
+    if (error == 0) {
+        error = moveToKeptName(copying, notePath, kept);
+    }
+    if (error != 0) {
+        systemCalls().unlink(copying.constData());
+    }
+    return error;
+}
+
+// Puts the saving file in the note's place in one step and, when there was a
+// note, leaves it at the saving file's name: whatever anyone wrote to the
+// note up to that instant comes out, and nothing written later is replaced.
+// Returns 0, EINVAL where the file system cannot swap, or another errno.
+int swapIn(const QByteArray& savingPath, const QByteArray& notePath, bool hadNote, bool& swapped)
+{
+    for (int attempt = 0; attempt < 10; ++attempt, hadNote = !hadNote) {
+        if (systemCalls().renameat2(AT_FDCWD, savingPath.constData(), AT_FDCWD,
+                                    notePath.constData(),
+                                    hadNote ? RENAME_EXCHANGE : RENAME_NOREPLACE) == 0) {
+            swapped = hadNote;
+            return 0;
+        }
+        // Deleted or created outside since the look: the other way.
+        if (errno != (hadNote ? ENOENT : EEXIST)) {
             return errno;
         }
-        int error = copyContents(current.get(), copy.get());
-        if (error == 0 && systemCalls().fsync(copy.get()) != 0) {
-            error = errno;
-        }
-        if (error == 0) {
-            error = copy.close();
-        }
-        if (error != 0) {
-            systemCalls().unlink(name.constData());
-            return error;
-        }
-        kept = QFile::decodeName(name);
-        return 0;
     }
-    return EEXIST;
+    return EBUSY;
 }
 
 StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
@@ -325,9 +459,8 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
     struct stat existing
     {
     };
-    const mode_t mode = systemCalls().stat(target.path.constData(), &existing) == 0
-                            ? (existing.st_mode & 07777)
-                            : (0666 & ~umaskAtStart());
+    const bool hadNote = systemCalls().stat(target.path.constData(), &existing) == 0;
+    const mode_t mode = hadNote ? (existing.st_mode & 07777) : (0666 & ~umaskAtStart());
     const QByteArray savingPath = hiddenBeside(target.path, ".saving");
     UniqueFd fd;
     if (const int error = createSavingFile(savingPath, mode, fd); error != 0) {
@@ -351,18 +484,44 @@ StoreResult writeAtomically(const SaveTarget& target, const QByteArray& data,
     if (systemCalls().fsync(fd.get()) != 0) {
         return fail(QT_TRANSLATE_NOOP("NoteStore", "Cannot sync the saving file for"), errno);
     }
+    const char* const renameOver =
+        QT_TRANSLATE_NOOP("NoteStore", "Cannot rename the saving file over");
     StoreResult result;
-    if (expected != nullptr) {
-        if (const int error = keepOutsideText(target.path, *expected, data, result.keptFile);
-            error != 0) {
-            systemCalls().unlink(savingPath.constData());
-            return {failure(kCannotKeep, target.shownPath, error)};
+    if (expected == nullptr) {
+        if (systemCalls().rename(savingPath.constData(), target.path.constData()) != 0) {
+            return fail(renameOver, errno);
         }
-    }
-    if (systemCalls().rename(savingPath.constData(), target.path.constData()) != 0) {
-        result.error =
-            fail(QT_TRANSLATE_NOOP("NoteStore", "Cannot rename the saving file over"), errno).error;
-        return result;
+    } else {
+        bool swapped = false;
+        int error = swapIn(savingPath, target.path, hadNote, swapped);
+        if (error == EINVAL) {
+            // No swap on this file system: the note is compared, then replaced.
+            if (const int keepError =
+                    keepOutsideText(target.path, *expected, data, result.keptFile);
+                keepError != 0) {
+                return fail(kCannotKeep, keepError);
+            }
+            error = systemCalls().rename(savingPath.constData(), target.path.constData()) == 0
+                        ? 0
+                        : errno;
+        }
+        if (error != 0) {
+            return fail(renameOver, error);
+        }
+        if (swapped) {
+            error = keepWhatCameOut(savingPath, target.path, *expected, data, result.keptFile);
+            if (error != 0) {
+                // The note goes back as it was; the new text stays in its cell.
+                if (systemCalls().renameat2(AT_FDCWD, savingPath.constData(), AT_FDCWD,
+                                            target.path.constData(), RENAME_EXCHANGE) == 0) {
+                    systemCalls().unlink(savingPath.constData());
+                }
+                return {failure(kCannotKeep, target.shownPath, error)};
+            }
+            if (result.keptFile.isEmpty()) {
+                systemCalls().unlink(savingPath.constData());
+            }
+        }
     }
     if (const int error = syncDirectory(folderOf(target.path)); error != 0) {
         result.error = failure(kCannotSyncFolder, target.shownPath, error);
@@ -430,15 +589,36 @@ StoreResult DeleteData(Int16 day, Int16 month, Int16 year, const QByteArray* exp
         return {hiddenFileFailure(remove, fileName, lockPath, error)};
     }
     StoreResult result;
-    if (expected != nullptr) {
-        if (const int error = keepOutsideText(target.path, *expected, {}, result.keptFile);
-            error != 0) {
-            return {failure(kCannotKeep, fileName, error)};
+    if (expected != nullptr && target.path == path) {
+        // The note leaves its name in one step, and what came out is looked
+        // at: nothing anyone wrote to it up to that instant is lost.
+        const QByteArray outPath = hiddenBeside(path, ".saving");
+        if (const int error = removeInTheWay(outPath); error != 0) {
+            return {hiddenFileFailure(remove, fileName, outPath, error)};
         }
-    }
-    if (systemCalls().unlink(path.constData()) != 0 && errno != ENOENT) {
-        result.error = failure(remove, fileName, errno);
-        return result;
+        if (systemCalls().rename(path.constData(), outPath.constData()) != 0) {
+            if (errno != ENOENT) {
+                return {failure(remove, fileName, errno)};
+            }
+        } else if (const int error = keepWhatCameOut(outPath, path, *expected, {}, result.keptFile);
+                   error != 0 ||
+                   (result.keptFile.isEmpty() && systemCalls().unlink(outPath.constData()) != 0)) {
+            const int reason = error != 0 ? error : errno;
+            renameNoReplace(outPath, path);
+            return {failure(error != 0 ? kCannotKeep : remove, fileName, reason)};
+        }
+    } else {
+        // A link goes, its target stays: what the target holds is kept first.
+        if (expected != nullptr) {
+            if (const int error = keepOutsideText(target.path, *expected, {}, result.keptFile);
+                error != 0) {
+                return {failure(kCannotKeep, fileName, error)};
+            }
+        }
+        if (systemCalls().unlink(path.constData()) != 0 && errno != ENOENT) {
+            result.error = failure(remove, fileName, errno);
+            return result;
+        }
     }
     if (const int error = syncDirectory(folderOf(path)); error != 0) {
         result.error = failure(kCannotSyncFolder, fileName, error);

@@ -47,13 +47,17 @@ NoteRead readNoteUpTo(Int16 day, Int16 month, Int16 year, qint64 byteLimit);
 // for it at most two seconds and then fails with a reason.
 //
 // expected, when given, is what the caller last read from or wrote to the
-// note (empty: no note). Should the file hold other bytes now, neither those
-// nor the new data, someone else wrote them since: they are kept first, under
-// the note's name followed by ".outside-" and the local time
-// (2007-12-05.txt.outside-20071205T101530, with "-2", "-3" … when taken),
-// beside the note, and keptFile names that file. The check and the keeping
-// are done under the lock, so another copy of the program saving the same
-// day is caught alike. No name of that form is ever read as a note.
+// note (empty: no note). The new file then takes the note's place in one
+// step (renameat2 swapping the two names), and what came out is looked at:
+// should it hold other bytes, neither those nor the new data, someone else
+// wrote them, whenever that was: they are kept under the note's date followed
+// by ".outside-", the local time and ".txt" (2007-12-05.outside-20071205-
+// 101530.txt, with "-2", "-3" … before ".txt" when taken), beside the note,
+// and keptFile names that file. A kept file appears under its name only
+// whole. Where the file system cannot swap, the note is compared first and
+// then replaced. All this is done under the lock, so another copy of the
+// program saving the same day is caught alike. No name of that form, nor the
+// older "2007-12-05.txt.outside-…", is ever read as a note.
 StoreResult UpdateData(Int16 day, Int16 month, Int16 year, const QByteArray& data,
                        const QByteArray* expected = nullptr);
 

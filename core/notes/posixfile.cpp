@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,6 +24,7 @@ constexpr SystemCalls kRealCalls{
     ::fsync,
     ::fchmod,
     ::rename,
+    ::renameat2,
     ::link,
     ::unlink,
     ::mkdir,

@@ -24,6 +24,11 @@ struct SystemCalls
     int (*fsync)(int fd);
     int (*fchmod)(int fd, mode_t mode);
     int (*rename)(const char* from, const char* to);
+    // Linux's renameat2: RENAME_EXCHANGE swaps two names at once,
+    // RENAME_NOREPLACE refuses a name that is taken; EINVAL where the file
+    // system has neither.
+    int (*renameat2)(int fromFolder, const char* from, int toFolder, const char* to,
+                     unsigned int flags);
     int (*link)(const char* from, const char* to);
     int (*unlink)(const char* path);
     int (*mkdir)(const char* path, mode_t mode);
