@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ConflictCopies</name>
+    <message>
+        <source>%1 bytes are too many to compare here.</source>
+        <translation>%1 Bytes sind zu viele, um sie hier zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 ist nicht mehr da.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>conflict copy (Syncthing)</source>
+        <translation>Konfliktkopie (Syncthing)</translation>
+    </message>
+    <message>
+        <source>conflict copy (Nextcloud)</source>
+        <translation>Konfliktkopie (Nextcloud)</translation>
+    </message>
+    <message>
+        <source>conflict copy (ownCloud)</source>
+        <translation>Konfliktkopie (ownCloud)</translation>
+    </message>
+    <message>
+        <source>conflict copy (Dropbox)</source>
+        <translation>Konfliktkopie (Dropbox)</translation>
+    </message>
+    <message>
+        <source>text kept by Plandeck</source>
+        <translation>von Plandeck aufbewahrter Text</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>%1, week %2</source>
@@ -340,6 +374,13 @@
     </message>
 </context>
 <context>
+    <name>NoteBox</name>
+    <message>
+        <source>, has a conflict copy</source>
+        <translation>, hat eine Konfliktkopie</translation>
+    </message>
+</context>
+<context>
     <name>NoteCell</name>
     <message>
         <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
@@ -371,6 +412,10 @@
     <message>
         <source>Cannot read</source>
         <translation>Fehler beim Lesen von</translation>
+    </message>
+    <message>
+        <source>%1 links to a file that is not a note</source>
+        <translation>%1 verweist auf eine Datei, die keine Notiz ist</translation>
     </message>
 </context>
 <context>
@@ -435,6 +480,10 @@
         <source>Cannot delete</source>
         <translation>Fehler beim Löschen von</translation>
     </message>
+    <message>
+        <source>%1 links to a file that is not a note</source>
+        <translation>%1 verweist auf eine Datei, die keine Notiz ist</translation>
+    </message>
 </context>
 <context>
     <name>OnThisDay</name>
@@ -489,6 +538,10 @@
         <source>Today</source>
         <translation>Heute</translation>
     </message>
+    <message>
+        <source>(Beside this note, a %1: %2)</source>
+        <translation>(Neben dieser Notiz: %1, %2)</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -530,6 +583,50 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type it as %2.</source>
         <translation>„%1“ ist kein Datum. Geben Sie es wie %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::ConflictMarks</name>
+    <message>
+        <source>This day has a conflict copy: click to compare and settle it (Ctrl+Shift+C)</source>
+        <translation>Dieser Tag hat eine Konfliktkopie: zum Vergleichen und Klären klicken (Strg+Umschalt+C)</translation>
+    </message>
+    <message>
+        <source>Settle the conflict copy</source>
+        <translation>Konfliktkopie klären</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::ConflictWindow</name>
+    <message>
+        <source>Conflict: %1</source>
+        <translation>Konflikt: %1</translation>
+    </message>
+    <message>
+        <source>Another copy of this day&apos;s note was made while two devices changed it. Lines marked ┃ are missing from the other text.
+The copy: %1</source>
+        <translation>Während zwei Geräte die Notiz dieses Tages änderten, entstand eine weitere Kopie. Mit ┃ markierte Zeilen fehlen im anderen Text.
+Die Kopie: %1</translation>
+    </message>
+    <message>
+        <source>This note</source>
+        <translation>Diese Notiz</translation>
+    </message>
+    <message>
+        <source>The copy</source>
+        <translation>Die Kopie</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Keep This Note</source>
+        <translation>Diese Notiz behalten</translation>
+    </message>
+    <message>
+        <source>Use the Copy</source>
+        <translation>Die Kopie verwenden</translation>
     </message>
 </context>
 <context>
@@ -795,6 +892,26 @@ Der Text bleibt in seinem Feld und wird bei nächster Gelegenheit erneut gespeic
     <message>
         <source>A recovery file could not be read; it is kept as %1.</source>
         <translation>Eine Wiederherstellungsdatei konnte nicht gelesen werden; sie ist als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>This system cannot watch the notes&apos; files for changes, so changes made by other programs may show only after two seconds.</source>
+        <translation>Dieses System kann die Dateien der Notizen nicht auf Änderungen überwachen; Änderungen durch andere Programme erscheinen daher womöglich erst nach zwei Sekunden.</translation>
+    </message>
+    <message>
+        <source>The conflict copy of %1 cannot be compared.
+%2</source>
+        <translation>Die Konfliktkopie vom %1 kann nicht verglichen werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The conflict copy of %1 was not settled.
+%2</source>
+        <translation>Die Konfliktkopie vom %1 wurde nicht geklärt.
+%2</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 could not be moved to the trash; it stays where it is.</source>
+        <translation>Die Konfliktkopie %1 konnte nicht in den Papierkorb verschoben werden; sie bleibt, wo sie ist.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ConflictCopies</name>
+    <message>
+        <source>%1 bytes are too many to compare here.</source>
+        <translation>%1 octets, c&apos;est trop pour les comparer ici.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there.</source>
+        <translation>%1 n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>conflict copy (Syncthing)</source>
+        <translation>copie de conflit (Syncthing)</translation>
+    </message>
+    <message>
+        <source>conflict copy (Nextcloud)</source>
+        <translation>copie de conflit (Nextcloud)</translation>
+    </message>
+    <message>
+        <source>conflict copy (ownCloud)</source>
+        <translation>copie de conflit (ownCloud)</translation>
+    </message>
+    <message>
+        <source>conflict copy (Dropbox)</source>
+        <translation>copie de conflit (Dropbox)</translation>
+    </message>
+    <message>
+        <source>text kept by Plandeck</source>
+        <translation>texte conservé par Plandeck</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>%1, week %2</source>
@@ -340,6 +374,13 @@
     </message>
 </context>
 <context>
+    <name>NoteBox</name>
+    <message>
+        <source>, has a conflict copy</source>
+        <translation>, a une copie de conflit</translation>
+    </message>
+</context>
+<context>
     <name>NoteCell</name>
     <message>
         <source>(This note is too large to edit here: %1 bytes. It is left as it is and still shows in reports and reminders.)</source>
@@ -371,6 +412,10 @@
     <message>
         <source>Cannot read</source>
         <translation>Impossible de lire</translation>
+    </message>
+    <message>
+        <source>%1 links to a file that is not a note</source>
+        <translation>%1 renvoie à un fichier qui n&apos;est pas une note</translation>
     </message>
 </context>
 <context>
@@ -435,6 +480,10 @@
         <source>Cannot delete</source>
         <translation>Impossible de supprimer</translation>
     </message>
+    <message>
+        <source>%1 links to a file that is not a note</source>
+        <translation>%1 renvoie à un fichier qui n&apos;est pas une note</translation>
+    </message>
 </context>
 <context>
     <name>OnThisDay</name>
@@ -489,6 +538,10 @@
         <source>Today</source>
         <translation>Aujourd&apos;hui</translation>
     </message>
+    <message>
+        <source>(Beside this note, a %1: %2)</source>
+        <translation>(À côté de cette note : %1, %2)</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -530,6 +583,50 @@
     <message>
         <source>&quot;%1&quot; is not a date. Type it as %2.</source>
         <translation>« %1 » n&apos;est pas une date. Saisissez-la comme %2.</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::ConflictMarks</name>
+    <message>
+        <source>This day has a conflict copy: click to compare and settle it (Ctrl+Shift+C)</source>
+        <translation>Ce jour a une copie de conflit : cliquez pour la comparer et la régler (Ctrl+Maj+C)</translation>
+    </message>
+    <message>
+        <source>Settle the conflict copy</source>
+        <translation>Régler la copie de conflit</translation>
+    </message>
+</context>
+<context>
+    <name>plandeck::ConflictWindow</name>
+    <message>
+        <source>Conflict: %1</source>
+        <translation>Conflit : %1</translation>
+    </message>
+    <message>
+        <source>Another copy of this day&apos;s note was made while two devices changed it. Lines marked ┃ are missing from the other text.
+The copy: %1</source>
+        <translation>Une autre copie de la note de ce jour est apparue pendant que deux appareils la modifiaient. Les lignes marquées ┃ manquent dans l&apos;autre texte.
+La copie : %1</translation>
+    </message>
+    <message>
+        <source>This note</source>
+        <translation>Cette note</translation>
+    </message>
+    <message>
+        <source>The copy</source>
+        <translation>La copie</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>Keep This Note</source>
+        <translation>Garder cette note</translation>
+    </message>
+    <message>
+        <source>Use the Copy</source>
+        <translation>Utiliser la copie</translation>
     </message>
 </context>
 <context>
@@ -795,6 +892,26 @@ Le texte reste dans sa case et sera de nouveau enregistré à la prochaine occas
     <message>
         <source>A recovery file could not be read; it is kept as %1.</source>
         <translation>Un fichier de récupération n&apos;a pas pu être lu ; il est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>This system cannot watch the notes&apos; files for changes, so changes made by other programs may show only after two seconds.</source>
+        <translation>Ce système ne peut pas surveiller les fichiers des notes ; les modifications faites par d&apos;autres programmes peuvent n&apos;apparaître qu&apos;au bout de deux secondes.</translation>
+    </message>
+    <message>
+        <source>The conflict copy of %1 cannot be compared.
+%2</source>
+        <translation>La copie de conflit du %1 ne peut pas être comparée.
+%2</translation>
+    </message>
+    <message>
+        <source>The conflict copy of %1 was not settled.
+%2</source>
+        <translation>La copie de conflit du %1 n&apos;a pas été réglée.
+%2</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 could not be moved to the trash; it stays where it is.</source>
+        <translation>La copie de conflit %1 n&apos;a pas pu être mise à la corbeille ; elle reste où elle est.</translation>
     </message>
 </context>
 <context>
