@@ -1,7 +1,6 @@
 #include "windows/monthprint.h"
 
-#include "core/notes/notestore.h"
-#include "core/notes/notetext.h"
+#include "core/report/report.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -13,21 +12,10 @@ namespace plandeck {
 
 namespace {
 
-// A cell shows at most this much of a note; more would not fit on a page.
-constexpr qint64 kPrintedNoteBytes = 16 * 1024;
 constexpr int kColumns = 7;
 constexpr int kRows = kGridCells / kColumns;
 constexpr qreal kNotePoints = 9;
 constexpr qreal kSmallestNotePoints = 5;
-
-QString printedNote(Int16 day, Int16 month, Int16 year)
-{
-    const NoteRead read = readNoteUpTo(day, month, year, kPrintedNoteBytes);
-    if (!read.isReadable()) {
-        return QCoreApplication::translate("MonthPrint", "(cannot be read: %1)").arg(read.error);
-    }
-    return displayText(read.complete ? QByteArrayView(read.bytes) : withoutCutSequence(read.bytes));
-}
 
 QFont fontOf(const QFont& base, qreal points, bool bold = false)
 {

@@ -88,11 +88,9 @@ RecoveryJournal::Adopted RecoveryRecorder::adopt()
     // A record whose text the note already holds was saved just before the
     // end: nothing is lost, and restoring it would only look like a conflict.
     adopted.records.removeIf([this](const RecoveryRecord& record) {
-        const QDate& d = record.date;
-        const NoteRead note = GetData(Int16(d.day()), Int16(d.month()), Int16(d.year()));
-        const bool saved = note.isReadable() && note.bytes == storedBytes(record.text, record.loaded);
+        const bool saved = isSavedAlready(record);
         if (saved) {
-            m_journal->remove(d);
+            m_journal->remove(record.date);
         }
         return saved;
     });

@@ -1,5 +1,7 @@
 #include "core/recovery/recoveryjournal.h"
 
+#include "core/notes/notestore.h"
+#include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
 
 #include <QCryptographicHash>
@@ -335,6 +337,16 @@ RecoveryJournal::Adopted RecoveryJournal::adopt()
         }
     }
     return adopted;
+}
+
+bool isSavedAlready(const RecoveryRecord& record)
+{
+    const QByteArray saved = storedBytes(record.text, record.loaded);
+    const QDate& d = record.date;
+    // One byte more than the saved text tells a longer note apart.
+    const NoteRead note =
+        readNoteUpTo(Int16(d.day()), Int16(d.month()), Int16(d.year()), saved.size() + 1);
+    return note.isReadable() && note.complete && note.bytes == saved;
 }
 
 } // namespace plandeck

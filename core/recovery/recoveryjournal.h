@@ -35,6 +35,10 @@ QByteArray serializeRecord(const RecoveryRecord& record);
 // False for bytes that are not a whole, intact record.
 bool parseRecord(const QByteArray& bytes, RecoveryRecord& record);
 
+// Whether the record's note already holds its text as a save writes it: the
+// text was saved just before the program ended.
+bool isSavedAlready(const RecoveryRecord& record);
+
 // This copy's records. Every call may be made from any thread, one at a
 // time. Nothing touches the disk before the first write or adopt.
 class RecoveryJournal

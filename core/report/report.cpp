@@ -320,4 +320,14 @@ int cleanUpReports(const QDateTime& now)
     return deleted;
 }
 
+QString printedNote(Int16 day, Int16 month, Int16 year)
+{
+    constexpr qint64 kPrintedNoteBytes = 16 * 1024;
+    const NoteRead read = readNoteUpTo(day, month, year, kPrintedNoteBytes);
+    if (!read.isReadable()) {
+        return QCoreApplication::translate("MonthPrint", "(cannot be read: %1)").arg(read.error);
+    }
+    return displayText(read.complete ? QByteArrayView(read.bytes) : withoutCutSequence(read.bytes));
+}
+
 } // namespace plandeck

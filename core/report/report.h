@@ -41,6 +41,10 @@ struct ReportPage
 // The whole page of a month, reading each day's note from the store.
 ReportPage buildReport(Int16 month, Int16 year);
 
+// The start of a day's note as the printed month shows it in its cell: at
+// most 16 KiB of it (more would not fit on a page), or why it cannot be read.
+QString printedNote(Int16 day, Int16 month, Int16 year);
+
 // A whole number from Low to High inclusive, drawn from the generator.
 std::int32_t Rand(std::int32_t Low, std::int32_t High, QRandomGenerator& generator);
 
