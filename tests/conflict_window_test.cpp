@@ -48,6 +48,13 @@ TEST_F(Conflicts, CopiesAreMarkedAndSettleOneAfterAnother)
     EXPECT_TRUE(boxOf(*form, 6)->accessibleName().endsWith(", today, has a conflict copy"));
     EXPECT_FALSE(boxOf(*form, 7)->findChild<QToolButton*>()->isVisible());
 
+    // Find lists the copies as such, beside its search.
+    QTest::keyClick(boxOf(*form, 6), Qt::Key_F, Qt::ControlModifier);
+    auto* copies = child<QLabel>(*topLevel("FindNotes"), "FindCopies");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return copies->text().contains("(Syncthing)"); }, 2000));
+    topLevel("FindNotes")->close();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     typeInto(*form, 6, QStringLiteral("!"));
     QTest::keyClick(boxOf(*form, 6), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QWidget* window = settling();

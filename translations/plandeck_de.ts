@@ -762,6 +762,18 @@ Die Kopie: %1</translation>
         <source>%1 so far</source>
         <translation>bisher %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Conflict copies beside notes (not searched):</source>
+        <translation>Konfliktkopien neben Notizen (nicht durchsucht):</translation>
+    </message>
 </context>
 <context>
     <name>plandeck::Form1</name>

@@ -762,6 +762,18 @@ La copie : %1</translation>
         <source>%1 so far</source>
         <translation>%1 jusqu&apos;ici</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Conflict copies beside notes (not searched):</source>
+        <translation>Copies de conflit à côté des notes (non parcourues) :</translation>
+    </message>
 </context>
 <context>
     <name>plandeck::Form1</name>

@@ -1,5 +1,6 @@
 #include "windows/findwindow.h"
 
+#include "core/notes/conflictcopies.h"
 #include "core/search/notefinder.h"
 
 #include <QAbstractTableModel>
@@ -17,6 +18,7 @@
 #include <QShortcut>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <QtConcurrentRun>
 
 namespace plandeck {
 
@@ -173,12 +175,33 @@ FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
     m_progress->setFormat(tr("Reading notes: %v of %m"));
     m_progress->hide();
 
+    // Conflict copies are never searched as notes; they are listed as such.
+    m_copies = new QLabel(this);
+    m_copies->setObjectName(QStringLiteral("FindCopies"));
+    m_copies->setWordWrap(true);
+    m_copies->hide();
+    connect(&m_copiesListed, &QFutureWatcherBase::finished, this, [this] {
+        const QList<ConflictCopy> copies = m_copiesListed.result();
+        QStringList lines;
+        for (const ConflictCopy& copy : copies.first(std::min<qsizetype>(copies.size(), 5))) {
+            lines << tr("%1: %2").arg(QLocale().toString(copy.date, QLocale::LongFormat),
+                                      copyKindText(copy.kind));
+        }
+        if (copies.size() > 5) {
+            lines << tr("and %1 more").arg(copies.size() - 5);
+        }
+        m_copies->setText(tr("Conflict copies beside notes (not searched):") + QLatin1Char('\n') +
+                          lines.join(QLatin1Char('\n')));
+        m_copies->setVisible(!copies.isEmpty());
+    });
+
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_count, 1);
     bottom->addWidget(m_progress, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     layout->addWidget(m_results, 1);
+    layout->addWidget(m_copies);
     layout->addLayout(bottom);
 
     connect(m_finder, &NoteFinder::found, this, &FindWindow::showFound);
@@ -222,6 +245,9 @@ void FindWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_finder->checkFiles();
         m_finder->search(m_text->text());
+        if (!m_copiesListed.isRunning()) {
+            m_copiesListed.setFuture(QtConcurrent::run(&allConflictCopies));
+        }
     }
 }
 

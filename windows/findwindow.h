@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/notes/conflictcopies.h"
+
 #include <QDate>
+#include <QFutureWatcher>
 #include <QWidget>
 
 class QLabel;
@@ -20,7 +23,8 @@ struct FoundNotes;
 //
 // Object names: "FindNotes" (the window), "FindText" (the field),
 // "FindResults" (the list), "FindCount" (the count), "FindProgress" (shown
-// while the notes are read for the first time).
+// while the notes are read for the first time), "FindCopies" (the conflict
+// copies in data/, listed beside the search, never searched).
 class FindWindow : public QWidget
 {
     Q_OBJECT
@@ -48,6 +52,8 @@ private:
     QLineEdit* m_text = nullptr;
     QTreeView* m_results = nullptr;
     QLabel* m_count = nullptr;
+    QLabel* m_copies = nullptr;
+    QFutureWatcher<QList<ConflictCopy>> m_copiesListed;
     QProgressBar* m_progress = nullptr;
     FoundNotesModel* m_model = nullptr;
     NoteFinder* m_finder = nullptr;
