@@ -25,10 +25,12 @@ constexpr struct
     {"plandeck --autostart on|off", "show that reminder at every login, or stop it"},
     {"", "(after on, --days N and --notify as for remind)"},
     {"plandeck export --from YYYY-MM-DD --to YYYY-MM-DD", ""},
-    {"    --format ics|md|daily-md [--journal] PATH", "write those days' notes as a calendar,"},
-    {"", "one Markdown file or a folder of daily notes"},
-    {"plandeck import [--dry-run] PATH", "add a calendar file's or a daily-notes"},
-    {"", "folder's text at the end of each day's note"},
+    {"", "--format ics|md|daily-md [--journal] PATH"},
+    {"", "write those days' notes as a calendar, one"},
+    {"", "Markdown file or a folder of daily notes"},
+    {"plandeck import [--dry-run] PATH", ""},
+    {"", "add a calendar file's or a daily-notes folder's"},
+    {"", "text at the end of each day's note"},
     {"plandeck --help", "print this help"},
     {"plandeck --version", "print the name and version"},
 };
@@ -53,7 +55,10 @@ const char* usageText()
         std::string usage = "Usage:\n";
         for (const auto& row : kCommands) {
             std::string line = std::string("  ") + row.command;
-            line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
+            // A long command has its words on the lines below it.
+            if (*row.does != '\0') {
+                line.resize(std::max<std::size_t>(line.size() + 2, 32), ' ');
+            }
             usage += line + row.does + '\n';
         }
         usage += "\nNotes are kept as data/YYYY-MM-DD.txt in the working folder.\n";
