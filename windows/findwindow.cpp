@@ -1,6 +1,7 @@
 #include "windows/findwindow.h"
 
 #include "core/notes/conflictcopies.h"
+#include "core/notes/notefilename.h"
 #include "core/search/notefinder.h"
 
 #include <QAbstractTableModel>
@@ -19,6 +20,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <QtConcurrentRun>
+#include <sys/stat.h>
 
 namespace plandeck {
 
@@ -245,7 +247,16 @@ void FindWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         m_finder->checkFiles();
         m_finder->search(m_text->text());
-        if (!m_copiesListed.isRunning()) {
+        // Copies come and go by name, which changes the folder's time: the
+        // folder is listed again only then.
+        struct stat st
+        {
+        };
+        const qint64 changed = ::stat(kDataFolder, &st) == 0
+                                   ? qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec
+                                   : -1;
+        if (!m_copiesListed.isRunning() && (changed != m_copiesListedAt || changed < 0)) {
+            m_copiesListedAt = changed;
             m_copiesListed.setFuture(QtConcurrent::run(&allConflictCopies));
         }
     }

@@ -54,6 +54,7 @@ private:
     QLabel* m_count = nullptr;
     QLabel* m_copies = nullptr;
     QFutureWatcher<QList<ConflictCopy>> m_copiesListed;
+    qint64 m_copiesListedAt = -1; // data/'s change time at the last listing
     QProgressBar* m_progress = nullptr;
     FoundNotesModel* m_model = nullptr;
     NoteFinder* m_finder = nullptr;
