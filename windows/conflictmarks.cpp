@@ -3,30 +3,13 @@
 #include "windows/notebox.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QToolButton>
 
 namespace plandeck {
 
-namespace {
-
-const QString kDataFolder = QStringLiteral("data");
-// Sync tools write a copy in steps; one look once they have settled.
-constexpr int kSettleMilliseconds = 300;
-
-} // namespace
-
 ConflictMarks::ConflictMarks(const std::array<NoteBox*, 36>& boxes, QObject* parent)
     : QObject(parent), m_boxes(boxes)
 {
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, &ConflictMarks::refresh);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
-        if (!m_settle.isActive()) {
-            m_settle.start();
-        }
-    });
     for (std::size_t i = 1; i < m_boxes.size(); ++i) {
         auto* marker = new QToolButton(m_boxes[i]);
         marker->setObjectName(QStringLiteral("ConflictMarker(%1)").arg(i));
@@ -52,7 +35,7 @@ void ConflictMarks::follow(Int16 month, Int16 year)
 {
     m_month = month;
     m_year = year;
-    if (m_current) {
+    if (m_listed) {
         mark();
     } else {
         refresh();
@@ -62,7 +45,7 @@ void ConflictMarks::follow(Int16 month, Int16 year)
 void ConflictMarks::refresh()
 {
     m_all = allConflictCopies();
-    watchFolder();
+    m_listed = true;
     mark();
 }
 
@@ -110,21 +93,6 @@ void ConflictMarks::placeMarker(std::size_t index)
     const int frame = box->frameWidth();
     marker->move(frame, std::max(frame, box->height() - frame - marker->height()));
     marker->raise();
-}
-
-// While data/ does not exist the working folder is followed, so that a data/
-// made later is followed from then on.
-void ConflictMarks::watchFolder()
-{
-    const QString wanted = QFileInfo(kDataFolder).isDir() ? kDataFolder : QStringLiteral(".");
-    const QStringList watched = m_watcher.directories();
-    if (watched != QStringList{wanted}) {
-        if (!watched.isEmpty()) {
-            m_watcher.removePaths(watched);
-        }
-        m_watcher.addPath(wanted);
-    }
-    m_current = m_watcher.directories() == QStringList{kDataFolder};
 }
 
 } // namespace plandeck

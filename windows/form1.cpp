@@ -99,6 +99,7 @@ Form1::Form1(Services services, QWidget* parent)
     m_watch = new NoteWatch(this);
     connect(m_watch, &NoteWatch::changed, this, &Form1::checkShownNotes);
     m_conflicts = new ConflictMarks(Text1, this);
+    connect(m_watch, &NoteWatch::changed, m_conflicts, &ConflictMarks::refresh);
     connect(m_watch, &NoteWatch::cannotWatch, this, [this] {
         m_services.warn(tr("This system cannot watch the notes' files for changes, so changes "
                            "made by other programs may show only after two seconds."));
