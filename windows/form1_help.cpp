@@ -1,6 +1,7 @@
 // The main window's help for keyboard users: Tab and Shift+Tab from day to
 // day, Ctrl+Tab for a tab character, a focus frame on the edited cell, the
 // top-row buttons' tooltips and F1's help window.
+#include "core/notes/notefilename.h"
 #include "windows/form1.h"
 #include "windows/helpwindow.h"
 #include "windows/notebox.h"
@@ -135,9 +136,9 @@ void Form1::createHelpKeys()
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] {
         if (m_help == nullptr) {
-            m_help = new HelpWindow(
-                QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("data"))),
-                this);
+            m_help = new HelpWindow(QDir::toNativeSeparators(QDir::current().absoluteFilePath(
+                                        QString::fromLatin1(kDataFolder))),
+                                    this);
         }
         m_help->show();
         m_help->raise();

@@ -1,5 +1,6 @@
 #include "core/exchange/exchange.h"
 
+#include "core/notes/notefilename.h"
 #include "core/notes/notestore.h"
 #include "core/notes/notetext.h"
 #include "core/notes/posixfile.h"
@@ -129,7 +130,7 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
     CollectedNotes result;
     // Listing data/ once is far cheaper than asking for every day of a
     // range that may span two centuries.
-    const QDir data(QStringLiteral("data"));
+    const QDir data(QString::fromLatin1(kDataFolder));
     const QFileInfo folder(data.path());
     if (folder.exists() && !(folder.isDir() && folder.isReadable() && folder.isExecutable())) {
         result.error =
@@ -139,7 +140,8 @@ CollectedNotes collectNotes(const QDate& from, const QDate& to)
     QList<QDate> dates;
     for (const QString& name :
          data.entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.txt")}, QDir::Files)) {
-        const QDate date = QDate::fromString(name.left(10), Qt::ISODate);
+        const std::optional<NoteFileDate> named = noteFileDate(name.toStdString());
+        const QDate date = named ? QDate(named->year, named->month, named->day) : QDate();
         if (date.isValid() && date >= from && date <= to) {
             dates.append(date);
         }
