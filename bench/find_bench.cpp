@@ -112,7 +112,7 @@ void BM_FindFirstResults(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        NoteFinder finder(nullptr, QString());
+        NoteFinder finder(nullptr, nullptr, QString());
         state.SetIterationTime(
             timedSearch(finder, QStringLiteral("premium"), [](const FoundNotes& notes, int, int) {
                 return !notes.matches.isEmpty();
@@ -130,7 +130,7 @@ void BM_FindAllResults(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        NoteFinder finder(nullptr, QString());
+        NoteFinder finder(nullptr, nullptr, QString());
         int rows = 0;
         state.SetIterationTime(
             timedSearch(finder, QStringLiteral("quokka"),
@@ -156,11 +156,11 @@ void BM_FindFirstSearchKept(benchmark::State& state)
     }
     const QString kept = QDir::current().absoluteFilePath(QStringLiteral("kept.idx"));
     {
-        NoteFinder building(nullptr, kept);
+        NoteFinder building(nullptr, nullptr, kept);
         timedSearch(building, QStringLiteral("quokka"), complete);
     }
     for (auto _ : state) {
-        NoteFinder finder(nullptr, kept);
+        NoteFinder finder(nullptr, nullptr, kept);
         int rows = 0;
         state.SetIterationTime(
             timedSearch(finder, QStringLiteral("quokka"),
@@ -185,7 +185,7 @@ void BM_FindKeystroke(benchmark::State& state)
     if (!folder.isValid()) {
         return;
     }
-    NoteFinder finder(nullptr, QString());
+    NoteFinder finder(nullptr, nullptr, QString());
     timedSearch(finder, QString(), complete);
     const QString typed = QStringLiteral("the quokka visit");
     qsizetype length = 0;

@@ -1,7 +1,10 @@
+#include "core/notes/posixfile.h"
 #include "windowfixture.h"
 
 #include <QLineEdit>
 #include <QTreeView>
+#include <string_view>
+#include <sys/stat.h>
 
 using namespace plandeck;
 
@@ -23,6 +26,21 @@ QWidget* activeWindow(const QString& name)
     QWidget* window = WindowTest::topLevel(name);
     return window != nullptr && QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
+
+// Counts the look-ups of February 1961's notes while it lives.
+struct NoteLookUps
+{
+    NoteLookUps()
+    {
+        systemCalls().lstat = [](const char* path, struct stat* st) {
+            count += std::string_view(path).find("1961-02-") != std::string_view::npos ? 1 : 0;
+            return ::lstat(path, st);
+        };
+    }
+    ~NoteLookUps() { systemCalls() = realSystemCalls(); }
+    Q_DISABLE_COPY_MOVE(NoteLookUps)
+    static inline std::atomic<int> count = 0;
+};
 
 // Ctrl+G: a text that is no date gets a message and moves nothing; 2031-07-04
 // shows that day, ready for typing. Then among 300 notes, the one holding the
@@ -102,6 +120,45 @@ TEST_F(FindWindows, GoToAndFindShowTheDayAfterSavingTheEdit)
     press(Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(QApplication::focusWidget(), boxOf(*form, 26 - row));
+}
+
+// Find learns of changed notes from the main window's watch of data/, so
+// coming back to it looks at no note. Without notifications, each activation
+// compares every file, and a note changed outside shows then.
+TEST_F(FindWindows, ChangesComeFromTheWindowsWatchOrAreLookedFor)
+{
+    for (const bool watching : {true, false}) {
+        SCOPED_TRACE(watching);
+        if (!watching) {
+            qputenv("PLANDECK_TEST_NO_WATCH", "1");
+        }
+        for (Int16 day = 1; day <= 28; ++day) {
+            writeFile(GetFileName(day, 2, 1961), "lunch");
+        }
+        const NoteLookUps looks;
+        const auto form = openForm();
+        press(Qt::CTRL | Qt::Key_F);
+        QWidget* find = activeWindow(QStringLiteral("FindNotes"));
+        ASSERT_NE(find, nullptr);
+        type(QStringLiteral("lunch"));
+        auto* count = child<QLabel>(*find, QStringLiteral("FindCount"));
+        EXPECT_TRUE(
+            QTest::qWaitFor([count] { return count->text() == QStringLiteral("28 notes"); }));
+        writeFile(GetFileName(1, 2, 1961), "dinner");
+        EXPECT_EQ(
+            QTest::qWaitFor([count] { return count->text() == QStringLiteral("27 notes"); }, 1000),
+            watching);
+        press(Qt::Key_Escape);
+        showAndActivate(*form);
+        NoteLookUps::count = 0;
+        press(Qt::CTRL | Qt::Key_F);
+        ASSERT_EQ(activeWindow(QStringLiteral("FindNotes")), find);
+        EXPECT_TRUE(
+            QTest::qWaitFor([count] { return count->text() == QStringLiteral("27 notes"); }));
+        QTest::qWait(200);
+        EXPECT_EQ(NoteLookUps::count == 0, watching) << NoteLookUps::count;
+    }
+    qunsetenv("PLANDECK_TEST_NO_WATCH");
 }
 
 } // namespace

@@ -144,7 +144,7 @@ QString notesCount(int count)
 
 } // namespace
 
-FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
+FindWindow::FindWindow(const DataFolderWatch* watch) : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("FindNotes"));
     setWindowTitle(tr("Find Notes"));
@@ -157,7 +157,7 @@ FindWindow::FindWindow() : QWidget(nullptr, Qt::Window)
     m_text->setClearButtonEnabled(true);
     m_text->installEventFilter(this);
 
-    m_finder = new NoteFinder(this);
+    m_finder = new NoteFinder(watch, this);
     m_model = new FoundNotesModel(m_finder, this);
     m_results = new QTreeView(this);
     m_results->setObjectName(QStringLiteral("FindResults"));

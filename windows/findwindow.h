@@ -13,6 +13,7 @@ class QTreeView;
 
 namespace plandeck {
 
+class DataFolderWatch;
 class FoundNotesModel;
 class NoteFinder;
 struct FoundNotes;
@@ -30,7 +31,8 @@ class FindWindow : public QWidget
     Q_OBJECT
 
 public:
-    FindWindow();
+    // watch: the main window's watch of data/, which tells Find of changes.
+    explicit FindWindow(const DataFolderWatch* watch);
     ~FindWindow() override;
 
     // Shows and activates the window with its field selected.

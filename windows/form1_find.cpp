@@ -3,6 +3,7 @@
 #include "windows/findwindow.h"
 #include "windows/form1.h"
 #include "windows/gotodatewindow.h"
+#include "windows/notewatch.h"
 
 namespace plandeck {
 
@@ -16,7 +17,7 @@ void Form1::bringToFront()
 void Form1::openFindWindow()
 {
     if (m_find == nullptr) {
-        m_find = std::make_unique<FindWindow>();
+        m_find = std::make_unique<FindWindow>(&m_watch->dataFolder());
         m_find->move(frameGeometry().center() - m_find->rect().center());
         connect(m_find.get(), &FindWindow::dateChosen, this,
                 [this](const QDate& date, int cursorPosition) {

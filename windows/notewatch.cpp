@@ -44,21 +44,19 @@ NoteWatch::NoteWatch(QObject* parent) : QObject(parent)
     };
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, changed);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(&m_dataFolder, &DataFolderWatch::changed, this, changed);
+    connect(&m_dataFolder, &DataFolderWatch::lost, this, changed);
 }
 
 // The working folder tells of data/ made, re-pointed or renamed into place;
 // the data folder of notes made, deleted or replaced by a rename; a note's
-// own file of a rewrite in place, which its folder does not. A watch stays
-// on the file or folder it was set on, so a name that leads elsewhere now is
-// watched again.
+// own file of a rewrite in place through another name for it (a link), which
+// its folder does not see. A watch stays on the file or folder it was set on,
+// so a name that leads elsewhere now is watched again.
 void NoteWatch::follow(const QStringList& noteFiles)
 {
-    const QString data = QString::fromLatin1(kDataFolder);
     QStringList wanted = noteFiles;
     wanted << QStringLiteral(".");
-    if (QFileInfo(data).isDir()) {
-        wanted << data;
-    }
     QHash<QString, Identity> now;
     for (const QString& path : wanted) {
         now.insert(path, identityOf(path));
@@ -81,11 +79,16 @@ void NoteWatch::follow(const QStringList& noteFiles)
             added << path;
         }
     }
-    QStringList failed = added.isEmpty() ? QStringList() : m_watcher.addPaths(added);
     // Set by the tests, to see the window without notifications.
-    if (qEnvironmentVariableIsSet("PLANDECK_TEST_NO_WATCH")) {
+    const bool refused = qEnvironmentVariableIsSet("PLANDECK_TEST_NO_WATCH");
+    QStringList failed = added.isEmpty() ? QStringList() : m_watcher.addPaths(added);
+    if (refused) {
         m_watcher.removePaths(added);
         failed = added;
+    }
+    const QString data = QString::fromLatin1(kDataFolder);
+    if ((refused || !m_dataFolder.follow()) && QFileInfo(data).isDir()) {
+        failed << data;
     }
     for (const QString& path : std::as_const(added)) {
         if (!failed.contains(path)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/notes/datafolderwatch.h"
+
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
@@ -11,7 +13,8 @@
 // (a sync tool, an editor, a second copy of Plandeck) may change, create or
 // delete a note at any time. It follows the file system's change
 // notifications, so an idle window does not wake up for it. What changed and
-// what to do about it is for the note cells to find out.
+// what to do about it is for the note cells to find out. Its watch of data/
+// names the notes that changed, for Find to take in.
 
 namespace plandeck {
 
@@ -29,6 +32,8 @@ public:
     // Whether the changes are looked for every two seconds, because the
     // system would not watch every path.
     bool isPolling() const { return m_poll.isActive(); }
+    // The watch of data/ itself, which Find follows too.
+    const DataFolderWatch& dataFolder() const { return m_dataFolder; }
 
 Q_SIGNALS:
     // Something changed; several notifications of one change (a write in
@@ -40,7 +45,8 @@ Q_SIGNALS:
 
 private:
     using Identity = std::pair<qint64, qint64>; // device, inode
-    QFileSystemWatcher m_watcher;
+    QFileSystemWatcher m_watcher;               // the working folder and the shown notes' files
+    DataFolderWatch m_dataFolder;
     QHash<QString, Identity> m_watched;
     QTimer m_settle;
     QTimer m_poll;

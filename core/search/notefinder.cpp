@@ -1,9 +1,8 @@
 #include "core/search/notefinder.h"
 
+#include "core/notes/datafolderwatch.h"
+
 #include <QMetaObject>
-#include <QSocketNotifier>
-#include <sys/inotify.h>
-#include <unistd.h>
 
 namespace plandeck {
 
@@ -22,8 +21,8 @@ constexpr int kSettleMs = 100;
 
 } // namespace
 
-NoteFinder::NoteFinder(QObject* parent, const QString& cacheFile)
-    : QObject(parent), m_cacheFile(cacheFile)
+NoteFinder::NoteFinder(const DataFolderWatch* watch, QObject* parent, const QString& cacheFile)
+    : QObject(parent), m_cacheFile(cacheFile), m_watch(watch)
 {
     // One thread: tasks run in order and the index needs no lock.
     m_pool.setMaxThreadCount(1);
@@ -33,11 +32,24 @@ NoteFinder::NoteFinder(QObject* parent, const QString& cacheFile)
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this,
             [this] { m_pool.start([this] { applyChanges(); }); });
+    if (watch == nullptr) {
+        return;
+    }
+    connect(watch, &DataFolderWatch::changed, this, [this](const QList<QDate>& notes) {
+        if (!notes.isEmpty()) {
+            const QMutexLocker lock(&m_mutex);
+            m_changed.append(notes);
+            m_settle.start();
+        }
+    });
+    connect(watch, &DataFolderWatch::lost, this, [this] {
+        m_watching = false;
+        m_checkRequested = true;
+    });
 }
 
 NoteFinder::~NoteFinder()
 {
-    stopWatch();
     m_stopping = true;
     m_pool.clear();
     // What changed this session is kept for the next one.
@@ -68,10 +80,11 @@ void NoteFinder::search(const QString& text)
 
 void NoteFinder::checkFiles()
 {
-    if (!m_watching) {
-        startWatch();
+    const bool watching = m_watch != nullptr && m_watch->isWatching();
+    if (!watching || !m_watching) {
         m_checkRequested = true;
     }
+    m_watching = watching;
 }
 
 void NoteFinder::describe(const QString& text, int from, int count)
@@ -233,69 +246,6 @@ void NoteFinder::applyChanges()
     m_cacheStale = true;
     const int size = int(m_index.size());
     publish(size, size);
-}
-
-void NoteFinder::startWatch()
-{
-    if (m_inotify < 0) {
-        m_inotify = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (m_inotify < 0) {
-            return;
-        }
-        m_notifier = new QSocketNotifier(m_inotify, QSocketNotifier::Read, this);
-        connect(m_notifier, &QSocketNotifier::activated, this, &NoteFinder::readWatch);
-    }
-    m_watching = ::inotify_add_watch(m_inotify, "data",
-                                     IN_CREATE | IN_DELETE | IN_MODIFY | IN_CLOSE_WRITE |
-                                         IN_MOVED_FROM | IN_MOVED_TO | IN_ATTRIB | IN_DELETE_SELF |
-                                         IN_MOVE_SELF | IN_ONLYDIR) >= 0;
-}
-
-void NoteFinder::stopWatch()
-{
-    m_watching = false;
-    delete m_notifier;
-    m_notifier = nullptr;
-    if (m_inotify >= 0) {
-        ::close(m_inotify);
-        m_inotify = -1;
-    }
-}
-
-void NoteFinder::readWatch()
-{
-    alignas(inotify_event) char buffer[16 * 1024];
-    bool lost = false;
-    QList<QDate> dates;
-    for (;;) {
-        const ssize_t size = ::read(m_inotify, buffer, sizeof buffer);
-        if (size <= 0) {
-            break;
-        }
-        for (ssize_t at = 0; at < size;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            at += ssize_t(sizeof(inotify_event) + event->len);
-            if ((event->mask &
-                 (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) != 0) {
-                lost = true;
-            } else if (event->len > 0) {
-                if (const QDate date = noteDateOfName(event->name); date.isValid()) {
-                    dates.append(date);
-                }
-            }
-        }
-    }
-    if (lost) {
-        // Back to comparing every file, from the next activation on.
-        stopWatch();
-        m_checkRequested = true;
-        return;
-    }
-    if (!dates.isEmpty()) {
-        const QMutexLocker lock(&m_mutex);
-        m_changed.append(dates);
-        m_settle.start();
-    }
 }
 
 } // namespace plandeck

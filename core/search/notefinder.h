@@ -5,40 +5,43 @@
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
 #include <atomic>
-
-class QSocketNotifier;
 
 // Searches the notes on a thread of its own, so that a window stays
 // responsive and never reads a note itself: the first search of a session
 // starts from the index kept in the cache folder, checked against every
 // note's stamp, or else reads every note (results arrive as the reading goes
 // on, newest notes first); later ones search the notes in memory. Changes
-// come from the folder's change notifications (inotify on data/, a watch of
-// Find's own); where data/ cannot be watched, each activation and a search
-// more than two seconds after the last check compare every file instead.
+// come from the main window's watch of data/, which names the notes that
+// changed; where data/ is not watched, each activation and a search more than
+// two seconds after the last check compare every file instead.
 // Each result carries the line and cursor position of its match, read on the
 // search thread: the first rows with the results, others when asked for.
 
 namespace plandeck {
+
+class DataFolderWatch;
 
 class NoteFinder : public QObject
 {
     Q_OBJECT
 
 public:
+    // watch: the watch of data/ to learn changes from; none for none.
     // cacheFile: where the index is kept between sessions; empty for nowhere.
-    explicit NoteFinder(QObject* parent = nullptr,
+    explicit NoteFinder(const DataFolderWatch* watch, QObject* parent = nullptr,
                         const QString& cacheFile = NoteIndex::cacheFileName());
     ~NoteFinder() override;
 
     // Searches for the text. A newer search replaces an older one: results
     // for an older text are never delivered.
     void search(const QString& text);
-    // Notes may have changed: without a working watch of data/, the next
-    // search compares the files with what it holds before it is done.
+    // Notes may have changed: unless data/ was watched all along since the
+    // last comparison, the next search compares the files with what it holds
+    // before it is done.
     void checkFiles();
     // Asks for the line and position of count rows from `from` on of the
     // results last delivered for text; they come with described().
@@ -68,9 +71,6 @@ private:
     void publish(int done, int total);
     void answerRequests();
     void applyChanges();
-    void startWatch();
-    void stopWatch();
-    void readWatch();
 
     QMutex m_mutex;
     QString m_text;            // guarded by m_mutex
@@ -92,10 +92,8 @@ private:
     QString m_lastText;      // the text and rows delivered last
     QList<NoteMatch> m_lastMatches;
     quint64 m_lastVersion = 0;
-    // The watch, on the object's thread.
-    int m_inotify = -1;
-    QSocketNotifier* m_notifier = nullptr;
-    QTimer m_settle;
+    QPointer<const DataFolderWatch> m_watch;
+    QTimer m_settle; // takes in the changes of one save together
     QThreadPool m_pool;
 };
 
