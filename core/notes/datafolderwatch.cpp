@@ -21,9 +21,6 @@ DataFolderWatch::DataFolderWatch(QObject* parent) : QObject(parent) {}
 DataFolderWatch::~DataFolderWatch()
 {
     if (m_inotify >= 0) {
-        // Closed with its watch still set, the instance takes the kernel
-        // milliseconds to tear down; without, it goes at once.
-        unwatch();
         ::close(m_inotify);
     }
 }
