@@ -23,9 +23,9 @@
 //   startup_probe --bare FOLDER            the same for a bare Qt window with
 //       35 plain text boxes holding the same notes, the yardstick
 // Prints nothing; the exit status tells whether the window showed the month.
-// Both leave at once once painted, without tearing the window down: the time
-// is start-up alone. (Tearing down is not: the main window's two inotify
-// instances take the kernel some 25 ms to close, which a bare window has not.)
+// Both end the moment the window is painted, without tearing it down, so the
+// time is start-up alone. (Tearing down differs: the main window's two inotify
+// instances take the kernel some 25 ms to close, and a bare window has none.)
 
 using namespace plandeck;
 using namespace plandeck::bench;
