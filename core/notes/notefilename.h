@@ -23,8 +23,12 @@ inline constexpr char kDataFolder[] = "data";
 // zero below 10 (so 0 gives "00").
 inline std::string noteFileName(int day, int month, int year)
 {
+    // Appended rather than "0" + digits, which GCC 12 warns about wrongly
+    // (-Wrestrict) in optimised builds.
     auto twoDigits = [](int value) {
-        return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+        std::string digits(value < 10 ? 1 : 0, '0');
+        digits += std::to_string(value);
+        return digits;
     };
     return std::string(kDataFolder) + "/" + std::to_string(year) + "-" + twoDigits(month) + "-" +
            twoDigits(day) + ".txt";
